@@ -1,0 +1,52 @@
+// Form1: the program's only window, as the shells see it. It takes the menu
+// clicks, runs the reports and keeps what they printed, so a shell can paint
+// the lines at any time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Form1 {
+public:
+    // Column where labelled values start, counted from 1.
+    static constexpr std::size_t ColonnaValori = 50;
+
+    void mnu_Click(std::int16_t Index);
+    void mnu_esci_Click();
+
+    // False once the form has been unloaded: the shell then closes the window.
+    bool Caricato() const { return caricato_; }
+
+    // The printed lines, top to bottom; a tab is already expanded to blanks,
+    // so column n of a line is its character n.
+    const std::vector<std::u16string>& Righe() const { return righe_; }
+
+    // The print model.
+    void Cls();
+    void StampaTesto(std::u16string_view Testo);
+    void StampaTestoEtichettato(std::u16string_view Etichetta, std::u16string_view Valore);
+    void StampaNumeroEtichettato(std::u16string_view Etichetta, std::int32_t Valore);
+
+private:
+    void MostraDirectoryWindows();
+    void MostraDirectoryWindowsBreve();
+    void MostraInfoSistema();
+    void MostraInfoVolume();
+
+    void Scrivi(std::u16string_view Testo);
+    void TabulaAColonnaValori();
+    void FineRiga();
+
+    std::vector<std::u16string> righe_;
+    // The line being written, not yet ended; the print position is its end.
+    std::u16string rigaCorrente_;
+    bool caricato_ = true;
+};
+
+// The printed form of a number item: a blank or a minus sign, the digits, a blank.
+std::u16string FormaNumero(std::int32_t Valore);
+
+// A number as plain decimal text, as a report joins it to a label itself.
+std::u16string InTestoDecimale(std::int32_t Valore);

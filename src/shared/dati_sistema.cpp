@@ -1,0 +1,7 @@
+#include "modulo1.h"
+
+namespace Modulo1 {
+
+InfoSistema DatiSistema;
+
+}  // namespace Modulo1
