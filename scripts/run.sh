@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Varnelo and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh linux
+cmake --preset release >/dev/null
+cmake --build --preset release
+exec build/release/bin/Varnelo
