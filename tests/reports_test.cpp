@@ -1,0 +1,172 @@
+// The four reports against scripted routines: exact lines for what the
+// system answers, including the answers that go wrong.
+#include <gtest/gtest.h>
+
+#include "fakes/routine_finte.h"
+#include "main_window/form1.h"
+#include "righe_attese.h"
+
+namespace {
+
+class Report : public ::testing::Test {
+protected:
+    void SetUp() override { Finte::Ripristina(); }
+
+    Righe Esegui(std::int16_t Index) {
+        Form1 f;
+        f.mnu_Click(Index);
+        return f.Righe();
+    }
+
+    Finte::Sistema& Sistema() { return Finte::Attuale(); }
+};
+
+// ---- Examples 1 and 2: the system directory ---------------------------------
+
+TEST_F(Report, DirectoryOfTenCharacters) {
+    Sistema().Directory = "C:\\windows";
+    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 10", u"Directory Windows = C:\\windows"}));
+    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = C:\\windows"}));
+    EXPECT_EQ(Sistema().DimensioneDirectoryRicevuta, 145);
+}
+
+TEST_F(Report, DirectoryOf144CharactersStillFits) {
+    const std::string Dir = "D:\\" + std::string(141, 'd');
+    Sistema().Directory = Dir;
+    const std::u16string Atteso(Dir.begin(), Dir.end());
+    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 144", u"Directory Windows = " + Atteso}));
+    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = " + Atteso}));
+}
+
+TEST_F(Report, DirectoryOf145CharactersPrintsTheSizeNeededAndNoDirectory) {
+    Sistema().Directory = std::string(145, 'd');
+    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 146", u"Directory Windows = "}));
+    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
+}
+
+TEST_F(Report, FailedDirectoryCallPrintsZeroAndNoDirectory) {
+    Sistema().DirectoryFallisce = true;
+    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 0", u"Directory Windows = "}));
+    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
+}
+
+TEST_F(Report, DirectoryComesBackFromSingleByteText) {
+    Sistema().Directory = "/usr/città";  // 10 characters, 11 bytes
+    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 11", u"Directory Windows = /usr/città"}));
+    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = /usr/città"}));
+}
+
+// ---- Example 3: processor and memory -----------------------------------------
+
+TEST_F(Report, SystemInfoWithProcessorInTheTable) {
+    Sistema().Info = {0, 4096, 65536, 0x7FFEFFFF, 3, 2, 586, 65536};
+    EXPECT_EQ(Esegui(30), (Righe{
+                              AColonna50(u"Tipo  processore usato", u" 0 "),
+                              AColonna50(u"Grandezza pagina usata", u" 4096 "),
+                              AColonna50(u"Indirizzo più basso per un'applicazione", u" 65536 "),
+                              AColonna50(u"Indirizzo più alto per un'applicazione", u" 2147418111 "),
+                              AColonna50(u"numero di processori configurati nel sistema ", u" 3 "),
+                              AColonna50(u"numero di processori nel sistema ", u" 2 "),
+                              AColonna50(u"Tipo Processore", u"Intel Pentium"),
+                              AColonna50(u"granularità ", u" 65536 "),
+                          }));
+}
+
+TEST_F(Report, ProcessorNamesOfTheTable) {
+    const std::pair<std::int32_t, std::u16string> Nomi[] = {{386, u"Intel 386"},
+                                                             {486, u"Intel 486"},
+                                                             {586, u"Intel Pentium"},
+                                                             {4000, u"MIPS R4000"},
+                                                             {21064, u"Alpha 21064"}};
+    for (const auto& [Tipo, Nome] : Nomi) {
+        Sistema().Info.dwProcessorType = Tipo;
+        const Righe r = Esegui(30);
+        ASSERT_EQ(r.size(), 8u) << Tipo;
+        EXPECT_EQ(r[6], AColonna50(u"Tipo Processore", Nome));
+    }
+}
+
+TEST_F(Report, ProcessorOutsideTheTableLeavesItsLineOut) {
+    for (const std::int32_t Tipo : {0, 8664, 585, 587, -1}) {
+        Sistema().Info.dwProcessorType = Tipo;
+        Sistema().Info.dwAllocationGranularity = 4096;
+        const Righe r = Esegui(30);
+        ASSERT_EQ(r.size(), 7u) << Tipo;
+        EXPECT_EQ(r[6], AColonna50(u"granularità ", u" 4096 ")) << Tipo;
+    }
+}
+
+TEST_F(Report, SystemValuesWithTheTopBitSetPrintNegative) {
+    Sistema().Info.lpMaximumApplicationAddress = static_cast<std::int32_t>(0xFFFEFFFFu);
+    Sistema().Info.dwActiveProcessorMask = -1;  // 32 processors or more
+    const Righe r = Esegui(30);
+    EXPECT_EQ(r[3], AColonna50(u"Indirizzo più alto per un'applicazione", u"-65537 "));
+    EXPECT_EQ(r[4], AColonna50(u"numero di processori configurati nel sistema ", u"-1 "));
+}
+
+TEST_F(Report, SystemInfoIsQueriedAfreshOnEveryRun) {
+    Form1 f;
+    Sistema().Info.dwNumberOfProcessors = 2;
+    f.mnu_Click(30);
+    Sistema().Info.dwNumberOfProcessors = 4;
+    f.mnu_Click(30);
+    EXPECT_EQ(Sistema().ChiamateGetSystemInfo, 2);
+    EXPECT_EQ(Modulo1::DatiSistema.dwNumberOfProcessors, 4);
+    EXPECT_EQ(f.Righe()[5], AColonna50(u"numero di processori nel sistema ", u" 4 "));
+}
+
+// ---- Example 4: the volume of "c:\" -------------------------------------------
+
+TEST_F(Report, VolumeInformation) {
+    EXPECT_EQ(Esegui(40), (Righe{
+                              AColonna50(u"nome Drive", u"c:\\"),
+                              AColonna50(u"nome Volume", u"SISTEMA"),
+                              AColonna50(u"Nr Seriale", u" 305441741 "),
+                              AColonna50(u"Max grand di un file", u" 255 "),
+                              AColonna50(u"Tipo File System", u" 47 "),
+                              u"    qui sopra è stato omesso l'uso delle costanti",
+                              AColonna50(u"Nome File System", u"NTFS"),
+                              AColonna50(u"Risultato (1=OK / 0=fail)", u" 1 "),
+                          }));
+    EXPECT_EQ(Sistema().RadiceRicevuta, "c:\\");
+    EXPECT_EQ(Sistema().DimensioneNomeVolumeRicevuta, 255);
+    EXPECT_EQ(Sistema().DimensioneNomeFileSystemRicevuta, 255);
+}
+
+TEST_F(Report, VolumeWithoutLabelAndSerialWithTopBitSet) {
+    Sistema().NomeVolume = "";
+    Sistema().NumeroSeriale = static_cast<std::int32_t>(0xC0FFEE00u);
+    const Righe r = Esegui(40);
+    EXPECT_EQ(r[1], u"nome Volume" + std::u16string(38, u' '));
+    EXPECT_EQ(r[2], AColonna50(u"Nr Seriale", u"-1056969216 "));
+}
+
+TEST_F(Report, FailedVolumeCallPrintsEmptyNamesZerosAndZero) {
+    Sistema().VolumeFallisce = true;
+    EXPECT_EQ(Esegui(40), (Righe{
+                              AColonna50(u"nome Drive", u"c:\\"),
+                              AColonna50(u"nome Volume", u""),
+                              AColonna50(u"Nr Seriale", u" 0 "),
+                              AColonna50(u"Max grand di un file", u" 0 "),
+                              AColonna50(u"Tipo File System", u" 0 "),
+                              u"    qui sopra è stato omesso l'uso delle costanti",
+                              AColonna50(u"Nome File System", u""),
+                              AColonna50(u"Risultato (1=OK / 0=fail)", u" 0 "),
+                          }));
+}
+
+TEST_F(Report, NamesThatAreNotUtf8PrintReplacementCharacters) {
+    Sistema().NomeVolume = "ab\xFF\xFE";
+    Sistema().NomeFileSystem = "\xC3";  // a sequence cut short
+    const Righe r = Esegui(40);
+    EXPECT_EQ(r[1], AColonna50(u"nome Volume", u"ab\uFFFD\uFFFD"));
+    EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"\uFFFD"));
+}
+
+TEST_F(Report, NamesFillingTheWholeBufferAreCutToFit) {
+    Sistema().NomeVolume = std::string(400, 'v');
+    const Righe r = Esegui(40);
+    EXPECT_EQ(r[1], AColonna50(u"nome Volume", std::u16string(254, u'v')));
+}
+
+}  // namespace
