@@ -1,0 +1,69 @@
+#include "accessibile_report.h"
+
+#include <mutex>
+
+#include "vista_report.h"
+
+AccessibileReport::AccessibileReport(VistaReport* Vista)
+    : QAccessibleWidget(Vista, QAccessible::StaticText) {}
+
+VistaReport* AccessibileReport::vista() const { return static_cast<VistaReport*>(widget()); }
+
+QString AccessibileReport::text(QAccessible::Text t) const {
+    return t == QAccessible::Name ? vista()->Testo() : QAccessibleWidget::text(t);
+}
+
+void* AccessibileReport::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(t);
+}
+
+// The report is read, not edited: no selection and no caret to move.
+void AccessibileReport::selection(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = 0;
+}
+int AccessibileReport::selectionCount() const { return 0; }
+void AccessibileReport::addSelection(int, int) {}
+void AccessibileReport::removeSelection(int) {}
+void AccessibileReport::setSelection(int, int, int) {}
+int AccessibileReport::cursorPosition() const { return 0; }
+void AccessibileReport::setCursorPosition(int) {}
+void AccessibileReport::scrollToSubstring(int, int) {}
+
+QString AccessibileReport::text(int startOffset, int endOffset) const {
+    return vista()->Testo().mid(startOffset, endOffset - startOffset);
+}
+
+int AccessibileReport::characterCount() const {
+    return static_cast<int>(vista()->Testo().size());
+}
+
+QRect AccessibileReport::characterRect(int offset) const {
+    const QRect Locale = vista()->RettangoloCarattere(offset);
+    return Locale.isNull() ? Locale : Locale.translated(vista()->mapToGlobal(QPoint(0, 0)));
+}
+
+int AccessibileReport::offsetAtPoint(const QPoint& point) const {
+    return vista()->PosizioneInPunto(vista()->mapFromGlobal(point));
+}
+
+QString AccessibileReport::attributes(int offset, int* startOffset, int* endOffset) const {
+    *startOffset = offset;
+    *endOffset = offset;
+    return {};
+}
+
+void InstallaAccessibilitaReport() {
+    static std::once_flag Installata;
+    std::call_once(Installata, [] {
+        QAccessible::installFactory([](const QString&, QObject* Oggetto) -> QAccessibleInterface* {
+            if (auto* Vista = qobject_cast<VistaReport*>(Oggetto)) {
+                return new AccessibileReport(Vista);
+            }
+            return nullptr;
+        });
+    });
+}

@@ -1,0 +1,33 @@
+// The client area: paints the lines that Form1 has printed, in fixed-width
+// columns, whenever the window needs it.
+#pragma once
+
+#include <QWidget>
+
+class Form1;
+
+class VistaReport : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VistaReport(const Form1& Form, QWidget* parent = nullptr);
+
+    // Call after Form1 has printed or cleared: repaints and tells assistive technology.
+    void Aggiorna();
+
+    // The printed lines as one text, a line each, as assistive technology reads them.
+    QString Testo() const;
+
+    // Where a character of the text lies, and which character lies at a point.
+    QRect RettangoloCarattere(int Posizione) const;
+    int PosizioneInPunto(QPoint Punto) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Form1& form_;
+    QString testoMostrato_;
+};

@@ -1,0 +1,155 @@
+// The window as a user meets it: caption, menu, keys, size, painting, closing.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "finestra_principale.h"
+#include "vista_report.h"
+
+namespace {
+
+QStringList Didascalie(const QList<QAction*>& Azioni) {
+    QStringList Testi;
+    for (const QAction* a : Azioni) {
+        Testi << a->text();
+    }
+    return Testi;
+}
+
+QMenu* MenuVarnelo(const FinestraPrincipale& f) {
+    return f.menuBar()->actions().front()->menu();
+}
+
+class Finestra : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.show();
+        QApplication::setActiveWindow(&f);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    }
+
+    FinestraPrincipale f;
+};
+
+TEST_F(Finestra, CaptionAndMenuTreeInOrder) {
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Varnelo di implentazione routine API"));
+    const QList<QAction*> Barra = f.menuBar()->actions();
+    ASSERT_EQ(Didascalie(Barra), (QStringList{QStringLiteral("&Varnelo"), QStringLiteral("E&sci")}));
+    EXPECT_EQ(Barra[1]->menu(), nullptr);  // a command, not a pull-down
+    const QList<QAction*> Esempi = MenuVarnelo(f)->actions();
+    EXPECT_EQ(Didascalie(Esempi),
+              (QStringList{QStringLiteral("&1. esempio"), QStringLiteral("&2. esempio"),
+                           QStringLiteral("&3. esempio"), QStringLiteral("&4. esempio")}));
+    for (const QAction* a : Barra + Esempi) {
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+        EXPECT_FALSE(a->isCheckable()) << a->text().toStdString();
+        EXPECT_TRUE(a->isEnabled() && a->isVisible()) << a->text().toStdString();
+    }
+}
+
+TEST_F(Finestra, ClientAreaIsTheDesignedSize) {
+    EXPECT_EQ(f.centralWidget(), f.Vista());
+    EXPECT_EQ(f.Vista()->size(), QSize(384, 188));
+    EXPECT_EQ(f.Vista()->y(), f.menuBar()->geometry().bottom() + 1);
+}
+
+TEST_F(Finestra, EachItemRunsItsExampleAfterClearing) {
+    const QList<QAction*> Esempi = MenuVarnelo(f)->actions();
+    Esempi[0]->trigger();
+    ASSERT_EQ(f.Form().Righe().size(), 2u);
+    EXPECT_TRUE(f.Vista()->Testo().startsWith(QStringLiteral("valore di ritorno = ")));
+    Esempi[1]->trigger();
+    EXPECT_EQ(f.Form().Righe().size(), 1u);
+    EXPECT_TRUE(f.Vista()->Testo().startsWith(QStringLiteral("Directory Windows = ")));
+    Esempi[2]->trigger();
+    EXPECT_TRUE(f.Vista()->Testo().startsWith(QStringLiteral("Tipo  processore usato")));
+    Esempi[3]->trigger();
+    EXPECT_EQ(f.Form().Righe().size(), 8u);
+    EXPECT_TRUE(f.Vista()->Testo().startsWith(QStringLiteral("nome Drive")));
+}
+
+TEST_F(Finestra, AccessKeysOpenTheMenuAndChooseAnExample) {
+    QTest::keyClick(&f, Qt::Key_V, Qt::AltModifier);
+    QWidget* Menu = QApplication::activePopupWidget();
+    ASSERT_EQ(Menu, MenuVarnelo(f));
+    QTest::keyClick(Menu, Qt::Key_4);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(f.Form().Righe().size(), 8u);
+}
+
+// Runs the event loop as the program does; true when it ended by itself
+// after Azione, with nothing asked.
+template <typename F>
+bool IlProgrammaFinisceDopo(F Azione) {
+    QTimer::singleShot(0, Azione);
+    QTimer::singleShot(10000, [] { QApplication::exit(1); });  // only if it never ends
+    return QApplication::exec() == 0 && QApplication::activeModalWidget() == nullptr;
+}
+
+TEST_F(Finestra, AltSEndsTheProgramWithoutAQuestion) {
+    EXPECT_TRUE(IlProgrammaFinisceDopo([this] { QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier); }));
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.Form().Caricato());
+}
+
+TEST_F(Finestra, ClosingFromTheTitleBarEndsTheProgram) {
+    EXPECT_TRUE(IlProgrammaFinisceDopo([this] { f.close(); }));  // what the close button asks for
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(Finestra, PrintedLinesArePaintedAgainWheneverTheWindowIsExposed) {
+    const QImage Vuota = f.Vista()->grab().toImage();
+    MenuVarnelo(f)->actions()[3]->trigger();
+    const QImage Report = f.Vista()->grab().toImage();
+    EXPECT_NE(Report, Vuota);
+
+    // Covered by another window, then uncovered: painted from the retained lines.
+    QWidget Sopra;
+    Sopra.setGeometry(f.geometry());
+    Sopra.show();
+    Sopra.hide();
+    f.Vista()->repaint();
+    EXPECT_EQ(f.Vista()->grab().toImage(), Report);
+
+    f.resize(f.width() + 100, f.height() + 50);
+    QApplication::processEvents();
+    EXPECT_EQ(f.Vista()->grab().toImage().copy(0, 0, 384, 188), Report);
+}
+
+TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
+    MenuVarnelo(f)->actions()[3]->trigger();
+    QAccessibleInterface* Vista = QAccessible::queryAccessibleInterface(f.Vista());
+    ASSERT_NE(Vista, nullptr);
+    QAccessibleTextInterface* Testo = Vista->textInterface();
+    ASSERT_NE(Testo, nullptr);
+    const QString Letto = Testo->text(0, Testo->characterCount());
+    const QStringList Righe = Letto.split(QLatin1Char('\n'));
+    ASSERT_EQ(Righe.size(), 8);
+    EXPECT_EQ(Righe[0], QStringLiteral("nome Drive") + QString(39, QLatin1Char(' ')) +
+                            QStringLiteral("c:\\"));
+    EXPECT_EQ(Righe[5], QStringLiteral("    qui sopra è stato omesso l'uso delle costanti"));
+
+    // A point on the first character of line 6 names that character.
+    const int Inizio = static_cast<int>(Letto.indexOf(QStringLiteral("    qui")));
+    const QRect Carattere = Testo->characterRect(Inizio);
+    ASSERT_FALSE(Carattere.isEmpty());
+    EXPECT_EQ(Testo->offsetAtPoint(Carattere.center()), Inizio);
+}
+
+TEST_F(Finestra, AssistiveTechnologySeesTheMenuTree) {
+    QAccessibleInterface* Barra = QAccessible::queryAccessibleInterface(f.menuBar());
+    ASSERT_NE(Barra, nullptr);
+    ASSERT_EQ(Barra->childCount(), 2);
+    EXPECT_EQ(Barra->child(0)->text(QAccessible::Name), QStringLiteral("Varnelo"));
+    EXPECT_EQ(Barra->child(1)->text(QAccessible::Name), QStringLiteral("Esci"));
+    QAccessibleInterface* Menu = QAccessible::queryAccessibleInterface(MenuVarnelo(f));
+    ASSERT_EQ(Menu->childCount(), 4);
+    EXPECT_EQ(Menu->child(2)->text(QAccessible::Name), QStringLiteral("3. esempio"));
+}
+
+}  // namespace
