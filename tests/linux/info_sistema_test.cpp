@@ -1,0 +1,118 @@
+// GetSystemInfo on the live machine, checked against a second way of asking,
+// and with the kernel's files missing or odd.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mman.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <bit>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "architettura.h"
+#include "basso32.h"
+#include "lista_cpu.h"
+#include "radice_finta.h"
+#include "shared/routine_native.h"
+
+using Modulo1::InfoSistema;
+
+namespace {
+
+InfoSistema Chiedi() {
+    InfoSistema Dati;
+    Modulo1::Nativo::GetSystemInfo(Dati);
+    return Dati;
+}
+
+TEST(GetSystemInfo, PageSizeAndGranularityAreTheKernelPage) {
+    const InfoSistema Dati = Chiedi();
+    EXPECT_EQ(Dati.dwPageSize, ::getpagesize());
+    EXPECT_EQ(Dati.dwAllocationGranularity, ::getpagesize());
+    EXPECT_TRUE(std::has_single_bit(static_cast<std::uint32_t>(Dati.dwPageSize)));
+}
+
+TEST(GetSystemInfo, ProcessorsAreTheOnlineOnes) {
+    const InfoSistema Dati = Chiedi();
+    EXPECT_EQ(Dati.dwNumberOfProcessors, sysconf(_SC_NPROCESSORS_ONLN));
+    const auto Maschera = static_cast<std::uint32_t>(Dati.dwActiveProcessorMask);
+    EXPECT_LE(std::popcount(Maschera), Dati.dwNumberOfProcessors);
+    const int Corrente = ::sched_getcpu();
+    if (Corrente < 0 || Corrente >= 32) {
+        GTEST_SKIP() << "this thread's CPU is unknown or above bit 31";
+    }
+    EXPECT_NE(Maschera & (1u << Corrente), 0u) << "running on CPU " << Corrente;
+}
+
+TEST(GetSystemInfo, MinimumAddressIsTheSysctlValue) {
+    std::ifstream File("/proc/sys/vm/mmap_min_addr");
+    std::uint64_t Atteso = 0;
+    if (!(File >> Atteso)) {
+        GTEST_SKIP() << "/proc/sys/vm/mmap_min_addr cannot be read here";
+    }
+    EXPECT_EQ(Chiedi().lpMinimumApplicationAddress, Modulo1::Linux::Basso32(Atteso));
+}
+
+TEST(GetSystemInfo, MaximumAddressIsAboveWhatTheProcessMaps) {
+    const auto Arch = Modulo1::Linux::ArchitetturaCorrente();
+    if (Arch.IndirizzoMassimo == 0) {
+        GTEST_SKIP() << "no highest address known for this architecture";
+    }
+    EXPECT_EQ(Chiedi().lpMaximumApplicationAddress, Modulo1::Linux::Basso32(Arch.IndirizzoMassimo));
+    int Locale = 0;  // on the stack, the topmost mapping
+    EXPECT_LE(reinterpret_cast<std::uintptr_t>(&Locale), Arch.IndirizzoMassimo);
+    void* Mappa = ::mmap(nullptr, 4096, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(Mappa, MAP_FAILED);
+    EXPECT_LE(reinterpret_cast<std::uintptr_t>(Mappa) + 4095, Arch.IndirizzoMassimo);
+    ::munmap(Mappa, 4096);
+}
+
+TEST(GetSystemInfo, ArchitectureAgreesWithTheKernel) {
+    // Only architectures whose programs run natively; a 32-bit build on a
+    // 64-bit kernel would see the kernel's name.
+    const std::map<std::string, std::pair<std::int32_t, std::int32_t>> Attesi = {
+        {"x86_64", {9, 8664}}, {"aarch64", {12, 0}}};
+    utsname Nome{};
+    ASSERT_EQ(::uname(&Nome), 0);
+    const auto Atteso = Attesi.find(Nome.machine);
+    if (Atteso == Attesi.end() || sizeof(void*) != 8) {
+        GTEST_SKIP() << "no cross-check for machine " << Nome.machine;
+    }
+    const InfoSistema Dati = Chiedi();
+    EXPECT_EQ(Dati.dwOemId, Atteso->second.first);
+    EXPECT_EQ(Dati.dwProcessorType, Atteso->second.second);
+}
+
+TEST(GetSystemInfo, MissingKernelFilesFallBack) {
+    const auto Affinita = Modulo1::Linux::CpuDaAffinita();
+    ASSERT_TRUE(Affinita.has_value());
+    RadiceFinta Radice;  // empty: neither file exists
+    const InfoSistema Dati = Chiedi();
+    EXPECT_EQ(Dati.lpMinimumApplicationAddress, ::getpagesize());
+    EXPECT_EQ(Dati.dwNumberOfProcessors, static_cast<std::int32_t>(Affinita->Numero));
+    EXPECT_EQ(Dati.dwActiveProcessorMask, static_cast<std::int32_t>(Affinita->Maschera));
+    // The process may run on fewer CPUs than are online, never on more, and on one at least.
+    EXPECT_GE(Dati.dwNumberOfProcessors, 1);
+    EXPECT_LE(Dati.dwNumberOfProcessors, sysconf(_SC_NPROCESSORS_ONLN));
+}
+
+TEST(GetSystemInfo, GarbageInKernelFilesFallsBackAndValuesAreRead) {
+    RadiceFinta Radice;
+    Radice.Scrivi("/proc/sys/vm/mmap_min_addr", "\x01\xFFgarbage");
+    Radice.Scrivi("/sys/devices/system/cpu/online", "zero-three");
+    InfoSistema Dati = Chiedi();
+    EXPECT_EQ(Dati.lpMinimumApplicationAddress, ::getpagesize());
+    EXPECT_EQ(Dati.dwNumberOfProcessors,
+              static_cast<std::int32_t>(Modulo1::Linux::CpuDaAffinita()->Numero));
+
+    Radice.Scrivi("/proc/sys/vm/mmap_min_addr", "4294967296000\n");  // wider than 32 bits
+    Radice.Scrivi("/sys/devices/system/cpu/online", "0-3,32-4095,8\n");
+    Dati = Chiedi();
+    EXPECT_EQ(Dati.lpMinimumApplicationAddress, Modulo1::Linux::Basso32(4294967296000));
+    EXPECT_EQ(Dati.dwNumberOfProcessors, 4 + 4064 + 1);
+    EXPECT_EQ(Dati.dwActiveProcessorMask, 0x10F);
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// GetVolumeInformationA: drive "c:\" as the file system on "/", checked
+// against the kernel's other answers, its buffer contracts and its failures.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "flag_file_system.h"
+#include "radice_finta.h"
+#include "righe_mount.h"
+#include "shared/codepage.h"
+#include "shared/modulo1.h"
+#include "shared/routine_native.h"
+
+using namespace Modulo1::Linux;
+
+namespace {
+
+constexpr char Riempimento = '~';
+constexpr std::int32_t Intatto = 0x5A5A5A5A;
+
+// Every output of one call, starting from values no answer contains.
+struct Uscite {
+    explicit Uscite(std::size_t Dimensione = 256)
+        : Volume(Dimensione + 8, Riempimento), FileSystem(Dimensione + 8, Riempimento) {}
+
+    std::int32_t Chiedi(const char* Radice, std::int32_t DimVolume = 256,
+                        std::int32_t DimFileSystem = 256) {
+        return Modulo1::Nativo::GetVolumeInformationA(Radice, Volume.data(), DimVolume, Seriale,
+                                                      Massima, Flag, FileSystem.data(),
+                                                      DimFileSystem);
+    }
+
+    std::string NomeFileSystem() const { return FileSystem.c_str(); }
+    bool Intatte() const {
+        return Volume.find_first_not_of(Riempimento) == std::string::npos &&
+               FileSystem.find_first_not_of(Riempimento) == std::string::npos &&
+               Seriale == Intatto && Massima == Intatto && Flag == Intatto;
+    }
+
+    std::string Volume;
+    std::string FileSystem;
+    std::int32_t Seriale = Intatto;
+    std::int32_t Massima = Intatto;
+    std::int32_t Flag = Intatto;
+};
+
+// The type and options of the last mount on "/" in /proc/mounts, a second
+// source beside the mountinfo the routine reads.
+std::optional<std::pair<std::string, std::string>> RadiceInProcMounts() {
+    std::ifstream File("/proc/mounts");
+    std::optional<std::pair<std::string, std::string>> Trovato;
+    for (std::string Riga; std::getline(File, Riga);) {
+        std::istringstream Campi(Riga);
+        std::string Sorgente, Destinazione, Tipo, Opzioni;
+        if (Campi >> Sorgente >> Destinazione >> Tipo >> Opzioni && Destinazione == "/") {
+            Trovato = {{Tipo, Opzioni}};
+        }
+    }
+    return Trovato;
+}
+
+TEST(GetVolumeInformationA, LiveAnswersAgreeWithTheKernel) {
+    const auto Mount = RadiceInProcMounts();
+    if (!Mount) {
+        GTEST_SKIP() << "/proc/mounts is not readable or names no root mount";
+    }
+    struct statvfs Vfs {};
+    struct statfs Fs {};
+    ASSERT_EQ(::statvfs("/", &Vfs), 0);
+    ASSERT_EQ(::statfs("/", &Fs), 0);
+
+    Uscite u;
+    ASSERT_EQ(u.Chiedi("c:\\"), 1);
+    EXPECT_EQ(u.NomeFileSystem(), Mount->first);
+    EXPECT_EQ(u.Massima, static_cast<std::int32_t>(Vfs.f_namemax));
+    int Basso = 0;  // the kernel's fsid, its first word
+    std::memcpy(&Basso, &Fs.f_fsid, sizeof Basso);
+    EXPECT_EQ(u.Seriale, Basso);
+    const bool SolaLettura = ("," + Mount->second + ",").find(",ro,") != std::string::npos;
+    EXPECT_EQ((static_cast<std::uint32_t>(u.Flag) & FILE_READ_ONLY_VOLUME) != 0, SolaLettura);
+    EXPECT_LT(std::strlen(u.Volume.c_str()), 256u) << "the label ends with a NUL in the buffer";
+}
+
+// A writable directory on the root file system, for trying what the flags claim.
+std::optional<std::filesystem::path> DirectorySullaRadice() {
+    struct stat Radice {};
+    if (::stat("/", &Radice) != 0) {
+        return std::nullopt;
+    }
+    for (const char* Candidata : {"/var/tmp", "/tmp", "."}) {
+        struct stat s {};
+        if (::stat(Candidata, &s) == 0 && s.st_dev == Radice.st_dev && ::access(Candidata, W_OK) == 0) {
+            return std::filesystem::absolute(Candidata);
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(GetVolumeInformationA, LiveFlagsHoldOnTheRootFileSystem) {
+    const auto Directory = DirectorySullaRadice();
+    if (!Directory) {
+        GTEST_SKIP() << "no writable directory on the root file system";
+    }
+    Uscite u;
+    ASSERT_EQ(u.Chiedi("c:\\"), 1);
+    const auto Flag = static_cast<std::uint32_t>(u.Flag);
+    const auto Base = *Directory / ("varnelo-flag-" + std::to_string(::getpid()));
+    std::ofstream(Base.string() + "Aa") << "x";
+    if (Flag & FILE_CASE_SENSITIVE_SEARCH) {
+        EXPECT_FALSE(std::filesystem::exists(Base.string() + "aA"));
+    }
+    if (Flag & FILE_SUPPORTS_HARD_LINKS) {
+        EXPECT_EQ(::link((Base.string() + "Aa").c_str(), (Base.string() + "Bb").c_str()), 0);
+    }
+    std::filesystem::remove(Base.string() + "Aa");
+    std::filesystem::remove(Base.string() + "Bb");
+}
+
+TEST(GetVolumeInformationA, AnyOtherRootFailsAndLeavesEveryOutput) {
+    for (const char* Radice : {"d:\\", "c:", "c:/", "C:\\\\", "c:\\Windows", "\\", "", "/"}) {
+        SCOPED_TRACE(Radice);
+        Uscite u;
+        EXPECT_EQ(u.Chiedi(Radice), 0);
+        EXPECT_TRUE(u.Intatte());
+    }
+    Uscite u;
+    EXPECT_EQ(u.Chiedi(nullptr), 0);
+    EXPECT_TRUE(u.Intatte());
+    EXPECT_EQ(u.Chiedi("C:\\"), 1) << "the drive letter in either case";
+}
+
+TEST(GetVolumeInformationA, NamesAreCutToTheBufferWithTheirNul) {
+    const std::string Intero = [] {
+        Uscite u;
+        u.Chiedi("c:\\");
+        return u.NomeFileSystem();
+    }();
+    ASSERT_GE(Intero.size(), 2u);
+    Uscite u(3);
+    ASSERT_EQ(u.Chiedi("c:\\", 1, 3), 1);
+    EXPECT_EQ(u.FileSystem.substr(0, 3), Intero.substr(0, 2) + '\0');
+    EXPECT_EQ(u.FileSystem.find_first_not_of(Riempimento, 3), std::string::npos) << "guard";
+    EXPECT_EQ(u.Volume[0], '\0');
+    EXPECT_EQ(u.Volume.find_first_not_of(Riempimento, 1), std::string::npos) << "guard";
+
+    for (const std::int32_t Dimensione : {0, -5, INT32_MIN}) {
+        SCOPED_TRACE(Dimensione);
+        Uscite v(8);
+        ASSERT_EQ(v.Chiedi("c:\\", Dimensione, Dimensione), 1);
+        EXPECT_EQ(v.Volume, std::string(16, Riempimento));
+        EXPECT_EQ(v.FileSystem, std::string(16, Riempimento));
+        EXPECT_NE(v.Massima, Intatto);
+    }
+}
+
+TEST(GetVolumeInformationA, MountTableStandInsDecideTheType) {
+    struct statvfs Vfs {};
+    ASSERT_EQ(::statvfs("/", &Vfs), 0);
+    RadiceFinta Radice;
+
+    Radice.Scrivi("/etc/mtab", RigaMtab("/", "ext3"));
+    Uscite DaMtab;
+    EXPECT_EQ(DaMtab.Chiedi("c:\\"), 1) << "no mountinfo: /etc/mtab";
+    EXPECT_EQ(DaMtab.NomeFileSystem(), "ext3");
+
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "ext4") + RigaMountinfo(2, "/", "btrfs"));
+    Uscite DaMountinfo;
+    EXPECT_EQ(DaMountinfo.Chiedi("c:\\"), 1);
+    EXPECT_EQ(DaMountinfo.NomeFileSystem(), "btrfs");
+    EXPECT_EQ(static_cast<std::uint32_t>(DaMountinfo.Flag), FlagFileSystem("btrfs", Vfs.f_flag));
+}
+
+TEST(GetVolumeInformationA, WithoutAnyMountTableFailsAndLeavesEveryOutput) {
+    RadiceFinta Radice;
+    Radice.Scrivi("/proc/self/mountinfo", "garbage only\n");
+    Uscite u;
+    EXPECT_EQ(u.Chiedi("c:\\"), 0);
+    EXPECT_TRUE(u.Intatte());
+}
+
+TEST(GetVolumeInformationA, NonUtf8TypeReachesTheReportAsReplacement) {
+    RadiceFinta Radice;
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "f\xC3\x28s"));
+    std::u16string Volume(256, u'\0');
+    std::u16string FileSystem(256, u'\0');
+    std::int32_t Seriale = 0, Massima = 0, Flag = 0;
+    EXPECT_EQ(Modulo1::GetVolumeInformationA(u"c:\\", Volume, 255, Seriale, Massima, Flag,
+                                             FileSystem, 255),
+              1);
+    EXPECT_EQ(Modulo1::TroncaAlNul(FileSystem, 0), u"f\uFFFD(s");
+}
+
+TEST(GetVolumeInformationA, ThroughModulo1TheReportGetsSuccessAndTheType) {
+    const auto Mount = RadiceInProcMounts();
+    if (!Mount) {
+        GTEST_SKIP() << "/proc/mounts is not readable or names no root mount";
+    }
+    std::u16string Volume(256, u'\0');
+    std::u16string FileSystem(256, u'\0');
+    std::int32_t Seriale = 0, Massima = 0, Flag = 0;
+    EXPECT_EQ(Modulo1::GetVolumeInformationA(u"c:\\", Volume, 255, Seriale, Massima, Flag,
+                                             FileSystem, 255),
+              1);
+    EXPECT_EQ(Modulo1::TroncaAlNul(FileSystem, 0), Modulo1::DaSingoloByte(Mount->first));
+    EXPECT_GT(Massima, 0);
+}
+
+}  // namespace
