@@ -1,0 +1,4 @@
+// Resource IDs shared by the .rc and the program.
+#pragma once
+
+#define IDI_VARNELO 1

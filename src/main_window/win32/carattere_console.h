@@ -1,0 +1,36 @@
+// The window's fixed-width font and the size of its character cell, which is
+// one column wide and one line high.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace Varnelo {
+
+class CarattereConsole {
+public:
+    // The largest fixed-width font with which the widest report line of
+    // reports 2 to 4 and eight lines fit the designed client area at Dpi.
+    static CarattereConsole PerDpi(UINT Dpi);
+
+    HFONT Font() const { return font_.get(); }
+    int LarghezzaColonna() const { return larghezzaColonna_; }
+    int AltezzaRiga() const { return altezzaRiga_; }
+
+private:
+    struct EliminaFont {
+        void operator()(HFONT Font) const { DeleteObject(Font); }
+    };
+
+    std::unique_ptr<std::remove_pointer_t<HFONT>, EliminaFont> font_;
+    int larghezzaColonna_ = 0;
+    int altezzaRiga_ = 0;
+};
+
+// Columns that must show whole: a value of up to 13 characters at column 50.
+inline constexpr int ColonneVisibili = 62;
+inline constexpr int RigheVisibili = 8;
+
+}  // namespace Varnelo

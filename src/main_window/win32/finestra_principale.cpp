@@ -1,0 +1,156 @@
+#include "finestra_principale.h"
+
+#include "disegno.h"
+#include "main_window/menu.h"
+#include "menu_win32.h"
+#include "resources/windows/risorse.h"
+#include "testo_largo.h"
+
+namespace Varnelo {
+
+namespace {
+
+constexpr wchar_t NomeClasse[] = L"Varnelo.Form1";
+
+bool RegistraClasse(HINSTANCE Istanza, WNDPROC Procedura) {
+    WNDCLASSEXW Classe{};
+    Classe.cbSize = sizeof Classe;
+    Classe.lpfnWndProc = Procedura;
+    Classe.hInstance = Istanza;
+    Classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // Executables without the icon resource (the tests) get the system's.
+    Classe.hIcon = static_cast<HICON>(LoadImageW(Istanza, MAKEINTRESOURCEW(IDI_VARNELO), IMAGE_ICON,
+                                                 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    Classe.hIconSm = static_cast<HICON>(LoadImageW(
+        Istanza, MAKEINTRESOURCEW(IDI_VARNELO), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    Classe.lpszClassName = NomeClasse;
+    return RegisterClassExW(&Classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The window size whose client area is the designed one at Dpi, menu included.
+SIZE DimensioneFinestra(HWND Finestra, UINT Dpi) {
+    RECT Rettangolo{0, 0, MulDiv(LarghezzaClient, static_cast<int>(Dpi), 96),
+                    MulDiv(AltezzaClient, static_cast<int>(Dpi), 96)};
+    const auto Stile = static_cast<DWORD>(GetWindowLongPtrW(Finestra, GWL_STYLE));
+    const auto StileEsteso = static_cast<DWORD>(GetWindowLongPtrW(Finestra, GWL_EXSTYLE));
+    AdjustWindowRectExForDpi(&Rettangolo, Stile, TRUE, StileEsteso, Dpi);
+    return {Rettangolo.right - Rettangolo.left, Rettangolo.bottom - Rettangolo.top};
+}
+
+}  // namespace
+
+FinestraPrincipale::~FinestraPrincipale() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool FinestraPrincipale::Crea() {
+    if (!RegistraClasse(istanza_, Procedura)) {
+        return false;
+    }
+    const std::wstring Titolo = TestoLargo(Didascalia);
+    // The window finds its state through lpCreateParams (see Procedura).
+    HWND Finestra = CreateWindowExW(0, NomeClasse, Titolo.c_str(), WS_OVERLAPPEDWINDOW,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    nullptr, nullptr, istanza_, this);
+    return Finestra != nullptr;
+}
+
+LRESULT CALLBACK FinestraPrincipale::Procedura(HWND Finestra, UINT Messaggio, WPARAM w, LPARAM l) {
+    if (Messaggio == WM_NCCREATE) {
+        auto* Questa =
+            static_cast<FinestraPrincipale*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        Questa->hwnd_ = Finestra;
+        SetWindowLongPtrW(Finestra, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Questa));
+    }
+    auto* Questa = reinterpret_cast<FinestraPrincipale*>(GetWindowLongPtrW(Finestra, GWLP_USERDATA));
+    return Questa != nullptr ? Questa->Gestisci(Messaggio, w, l)
+                             : DefWindowProcW(Finestra, Messaggio, w, l);
+}
+
+LRESULT FinestraPrincipale::Gestisci(UINT Messaggio, WPARAM w, LPARAM l) {
+    switch (Messaggio) {
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_PRINTCLIENT:
+        Disegna(reinterpret_cast<HDC>(w));
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(w));
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_NCDESTROY: {
+        // The last message: the window forgets this object and vice versa.
+        HWND Finestra = hwnd_;
+        SetWindowLongPtrW(Finestra, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+        return DefWindowProcW(Finestra, Messaggio, w, l);
+    }
+    default:
+        return DefWindowProcW(hwnd_, Messaggio, w, l);
+    }
+}
+
+bool FinestraPrincipale::OnCreate() {
+    HMENU Barra = CreaBarraMenu();
+    if (Barra == nullptr || !SetMenu(hwnd_, Barra)) {
+        if (Barra != nullptr) {
+            DestroyMenu(Barra);
+        }
+        return false;
+    }
+    const UINT Dpi = GetDpiForWindow(hwnd_);
+    carattere_ = CarattereConsole::PerDpi(Dpi);
+    const SIZE Dimensione = DimensioneFinestra(hwnd_, Dpi);
+    // Placed by the system (CW_USEDEFAULT); only the size is the program's.
+    SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione.cx, Dimensione.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void FinestraPrincipale::OnPaint() {
+    PAINTSTRUCT Disegno;
+    HDC Contesto = BeginPaint(hwnd_, &Disegno);
+    Disegna(Contesto);
+    EndPaint(hwnd_, &Disegno);
+}
+
+void FinestraPrincipale::OnCommand(WORD Id) {
+    if (Id == IdEsci) {
+        form_.mnu_esci_Click();
+        if (!form_.Caricato()) {
+            DestroyWindow(hwnd_);
+        }
+    } else if (const auto Index = IndexDelComando(Id)) {
+        form_.mnu_Click(*Index);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {
+    carattere_ = CarattereConsole::PerDpi(Dpi);
+    SetWindowPos(hwnd_, nullptr, Suggerito.left, Suggerito.top, Suggerito.right - Suggerito.left,
+                 Suggerito.bottom - Suggerito.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// Form1 is the program's only window: with it goes the program.
+void FinestraPrincipale::OnDestroy() { PostQuitMessage(0); }
+
+void FinestraPrincipale::Disegna(HDC Contesto) {
+    RECT Client;
+    GetClientRect(hwnd_, &Client);
+    DisegnaRighe(Contesto, Client, form_.Righe(), carattere_);
+}
+
+}  // namespace Varnelo

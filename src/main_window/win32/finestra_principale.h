@@ -1,0 +1,46 @@
+// The native window of Form1: creates it with its menu, turns menu commands
+// into Form1's click handlers and paints the lines Form1 keeps.
+#pragma once
+
+#include <windows.h>
+
+#include "carattere_console.h"
+#include "main_window/form1.h"
+
+namespace Varnelo {
+
+class FinestraPrincipale {
+public:
+    explicit FinestraPrincipale(HINSTANCE Istanza) : istanza_(Istanza) {}
+    FinestraPrincipale(const FinestraPrincipale&) = delete;
+    FinestraPrincipale& operator=(const FinestraPrincipale&) = delete;
+    ~FinestraPrincipale();
+
+    // Registers the window class and creates the window, not yet shown.
+    // False if either fails; GetLastError says why.
+    bool Crea();
+
+    // Null once the window has been destroyed.
+    HWND Handle() const { return hwnd_; }
+    const Form1& Form() const { return form_; }
+    const CarattereConsole& Carattere() const { return carattere_; }
+
+private:
+    static LRESULT CALLBACK Procedura(HWND Finestra, UINT Messaggio, WPARAM w, LPARAM l);
+    LRESULT Gestisci(UINT Messaggio, WPARAM w, LPARAM l);
+
+    bool OnCreate();
+    void OnPaint();
+    void OnCommand(WORD Id);
+    void OnDpiChanged(UINT Dpi, const RECT& Suggerito);
+    void OnDestroy();
+
+    void Disegna(HDC Contesto);
+
+    HINSTANCE istanza_;
+    HWND hwnd_ = nullptr;
+    Form1 form_;
+    CarattereConsole carattere_;
+};
+
+}  // namespace Varnelo
