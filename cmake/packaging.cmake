@@ -1,0 +1,23 @@
+# ---- Packages: a .deb of the Linux program, a zip of Varnelo.exe ---------------
+
+set(CPACK_PACKAGE_NAME varnelo)
+set(CPACK_PACKAGE_VENDOR "Varnelo")
+set(CPACK_PACKAGE_CONTACT "Varnelo <varnelo@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esempi di chiamate alle routine di informazione del sistema")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  # Library dependencies as dpkg-shlibdeps finds them in the program.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
+
+include(CPack)
