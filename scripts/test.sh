@@ -1,17 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Varnelo for Linux and Windows and runs every
-# test headless. VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine.
+# Installs what is missing, then builds and runs every check headless: lint,
+# fuzzing, the sanitizer build, Windows under Wine, and the Linux suite last.
+# VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
 
 platforms=(linux)
 [ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || platforms+=(windows)
 scripts/deps.sh "${platforms[@]}"
 
+step() { printf '\n==== %s\n' "$*"; }
+
+step "Linux build (warnings as errors)"
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+
+step "clang-tidy and cppcheck"
+scripts/lint.sh ci
+
+step "Fuzzing"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
+
+step "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
 if [ "${VARNELO_SKIP_WINDOWS:-0}" != 1 ]; then
+  step "Windows under Wine"
   scripts/test-windows.sh
 fi
 
-cmake --preset ci >/dev/null
-cmake --build --preset ci
-QT_QPA_PLATFORM=offscreen ctest --preset ci
+step "Linux tests"
+ctest --preset ci

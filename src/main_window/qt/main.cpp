@@ -19,7 +19,7 @@ bool DisplayDisponibile() {
 
 int main(int argc, char* argv[]) {
     if (!DisplayDisponibile()) {
-        std::fputs("Varnelo: nessuno schermo grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate).\n",
+        (void)std::fputs("Varnelo: nessuno schermo grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostate).\n",
                    stderr);
         return EXIT_FAILURE;
     }

@@ -12,7 +12,7 @@
 
 VistaReport::VistaReport(const Form1& Form, QWidget* parent) : QWidget(parent), form_(Form) {
     InstallaAccessibilitaReport();
-    setFont(CarattereReport(sizeHint()));
+    setFont(CarattereReport({Varnelo::LarghezzaClient, Varnelo::AltezzaClient}));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# clang-tidy and cppcheck over the project's own sources, as built by a preset
+# (its compile_commands.json). Usage: scripts/lint.sh [preset, default ci]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=build/${1:-ci}
+[ -f "$build_dir/compile_commands.json" ] || { echo "lint.sh: configure $build_dir first" >&2; exit 2; }
+
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
+  grep -v -e '^src/.*/win32/' -e '^tests/win32/' -e '^tests/fuzz/')
+
+echo "clang-tidy: ${#sources[@]} files"
+printf '%s\n' "${sources[@]}" | xargs -P 2 -n 4 clang-tidy -p "$build_dir" --quiet 2>/dev/null
+
+echo "cppcheck"
+cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++20 --language=c++ \
+  --enable=warning,performance,portability --suppress=missingIncludeSystem \
+  -I src -I tests "${sources[@]}"
