@@ -1,9 +1,9 @@
 // The volume routine's mount-table lookup on tables far larger than a
 // desktop's: parsing the file with libmount and finding the last mount on "/".
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -43,7 +43,7 @@ private:
 
 void BM_TipoFileSystemMontato(benchmark::State& Stato) {
     const TabellaGenerata Tabella(Stato.range(0));
-    for (auto _ : Stato) {
+    for (auto _ : Stato) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop
         auto Tipo = Modulo1::Linux::TipoFileSystemMontato(Tabella.Percorso(), "/");
         if (Tipo != "ext4") {
             Stato.SkipWithError("the root mount was not found");
@@ -53,7 +53,11 @@ void BM_TipoFileSystemMontato(benchmark::State& Stato) {
     }
     Stato.SetItemsProcessed(Stato.iterations() * Stato.range(0));
 }
-BENCHMARK(BM_TipoFileSystemMontato)->ArgName("mounts")->Arg(100)->Arg(1000)->Arg(10000)
+BENCHMARK(BM_TipoFileSystemMontato)
+    ->ArgName("mounts")
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

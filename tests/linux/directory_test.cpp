@@ -14,7 +14,10 @@ namespace {
 constexpr char Riempimento = '~';
 
 // A buffer of Dimensione bytes plus a guard, filled with a byte no answer contains.
-std::string BufferConGuardia(std::size_t Dimensione) { return std::string(Dimensione + 8, Riempimento); }
+std::string BufferConGuardia(std::size_t Dimensione) {
+    std::string Buffer(Dimensione + 8, Riempimento);  // not braces: they would make two chars
+    return Buffer;
+}
 
 TEST(GetWindowsDirectoryA, WritesUsrAndItsNulAndNothingMore) {
     for (const std::int32_t Dimensione : {5, 6, 145}) {

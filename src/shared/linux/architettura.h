@@ -18,7 +18,7 @@ inline constexpr std::uint16_t ArchitetturaArm64 = 12;
 inline constexpr std::uint16_t ArchitetturaIgnota = 0xFFFF;
 
 struct Architettura {
-    std::uint16_t Numero;           // PROCESSOR_ARCHITECTURE_*
+    std::uint16_t Numero;            // PROCESSOR_ARCHITECTURE_*
     std::uint64_t IndirizzoMassimo;  // highest user-space address; 0 when not known
 };
 

@@ -1,9 +1,9 @@
 // A file descriptor that closes itself, and an open that outlasts signals.
 #pragma once
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace Modulo1::Linux {
 

@@ -15,8 +15,7 @@ std::int32_t GetWindowsDirectoryA(char* lpBuffer, std::int32_t uSize) {
     constexpr auto Necessari = static_cast<std::int32_t>(Directory.size() + 1);
 
     struct stat Stato {};
-    if (::stat(Linux::PercorsoSistema(Directory).c_str(), &Stato) != 0 ||
-        !S_ISDIR(Stato.st_mode)) {
+    if (::stat(Linux::PercorsoSistema(Directory).c_str(), &Stato) != 0 || !S_ISDIR(Stato.st_mode)) {
         return 0;
     }
     if (lpBuffer == nullptr || uSize < Necessari) {

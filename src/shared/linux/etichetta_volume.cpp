@@ -24,7 +24,7 @@ std::string LeggiEtichetta(const char* Percorso) {
     if (Esito != 0) {
         return {};  // ENOTTY and friends: the file system keeps no label we can ask for
     }
-    return std::string(Etichetta.data(), ::strnlen(Etichetta.data(), FSLABEL_MAX));
+    return {Etichetta.data(), ::strnlen(Etichetta.data(), FSLABEL_MAX)};
 }
 
 }  // namespace Modulo1::Linux

@@ -20,10 +20,9 @@ constexpr std::uint32_t Posix = FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED
                                 FILE_SUPPORTS_HARD_LINKS | FILE_SUPPORTS_SPARSE_FILES |
                                 FILE_SUPPORTS_EXTENDED_ATTRIBUTES | FILE_PERSISTENT_ACLS;
 // Images that can only ever be read, whatever the mount says.
-constexpr std::uint32_t ImmagineSolaLettura = FILE_CASE_SENSITIVE_SEARCH |
-                                              FILE_CASE_PRESERVED_NAMES | FILE_SUPPORTS_HARD_LINKS |
-                                              FILE_SUPPORTS_EXTENDED_ATTRIBUTES |
-                                              FILE_READ_ONLY_VOLUME;
+constexpr std::uint32_t ImmagineSolaLettura =
+    FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES | FILE_SUPPORTS_HARD_LINKS |
+    FILE_SUPPORTS_EXTENDED_ATTRIBUTES | FILE_READ_ONLY_VOLUME;
 
 // Only what the file system itself guarantees; a feature that depends on the
 // kernel build or the server (ACLs over NFS, say) is left out.
