@@ -15,4 +15,5 @@ printf '%s\n' "${sources[@]}" | xargs -P 2 -n 4 clang-tidy -p "$build_dir" --qui
 echo "cppcheck"
 cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++20 --language=c++ \
   --enable=warning,performance,portability --suppress=missingIncludeSystem \
+  --library=googletest --library=qt \
   -I src -I tests "${sources[@]}"
