@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "finestra_principale.h"
+#include "traduzioni_qt.h"
 
 namespace {
 
@@ -29,10 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("it.varnelo.Varnelo"));
 
     QTranslator TraduzioniQt;
-    if (TraduzioniQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&TraduzioniQt);
-    }
+    InstallaTraduzioniQt(TraduzioniQt);
 
     FinestraPrincipale Finestra;
     Finestra.show();
