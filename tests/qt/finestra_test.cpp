@@ -86,8 +86,13 @@ TEST_F(Finestra, AccessKeysOpenTheMenuAndChooseAnExample) {
 // after Azione, with nothing asked.
 template <typename F>
 bool IlProgrammaFinisceDopo(F Azione) {
-    QTimer::singleShot(0, Azione);  // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): Qt owns it
-    QTimer::singleShot(10000, [] { QApplication::exit(1); });  // only if it never ends
+    QTimer Inizio;
+    Inizio.setSingleShot(true);
+    QObject::connect(&Inizio, &QTimer::timeout, Azione);
+    Inizio.start(0);
+    QTimer Guardia;  // only if it never ends
+    QObject::connect(&Guardia, &QTimer::timeout, [] { QApplication::exit(1); });
+    Guardia.start(10000);
     return QApplication::exec() == 0 && QApplication::activeModalWidget() == nullptr;
 }
 
