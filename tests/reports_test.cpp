@@ -50,12 +50,6 @@ TEST_F(Report, FailedDirectoryCallPrintsZeroAndNoDirectory) {
     EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
 }
 
-TEST_F(Report, DirectoryComesBackFromSingleByteText) {
-    Sistema().Directory = "/usr/città";  // 10 characters, 11 bytes
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 11", u"Directory Windows = /usr/città"}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = /usr/città"}));
-}
-
 // ---- Example 3: processor and memory -----------------------------------------
 
 TEST_F(Report, SystemInfoWithProcessorInTheTable) {
@@ -153,14 +147,6 @@ TEST_F(Report, FailedVolumeCallPrintsEmptyNamesZerosAndZero) {
                               AColonna50(u"Nome File System", u""),
                               AColonna50(u"Risultato (1=OK / 0=fail)", u" 0 "),
                           }));
-}
-
-TEST_F(Report, NamesThatAreNotUtf8PrintReplacementCharacters) {
-    Sistema().NomeVolume = "ab\xFF\xFE";
-    Sistema().NomeFileSystem = "\xC3";  // a sequence cut short
-    const Righe r = Esegui(40);
-    EXPECT_EQ(r[1], AColonna50(u"nome Volume", u"ab\uFFFD\uFFFD"));
-    EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"\uFFFD"));
 }
 
 TEST_F(Report, NamesFillingTheWholeBufferAreCutToFit) {

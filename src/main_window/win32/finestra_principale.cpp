@@ -10,8 +10,6 @@ namespace Varnelo {
 
 namespace {
 
-constexpr wchar_t NomeClasse[] = L"Varnelo.Form1";
-
 bool RegistraClasse(HINSTANCE Istanza, WNDPROC Procedura) {
     WNDCLASSEXW Classe{};
     Classe.cbSize = sizeof Classe;
@@ -24,7 +22,7 @@ bool RegistraClasse(HINSTANCE Istanza, WNDPROC Procedura) {
     Classe.hIconSm = static_cast<HICON>(LoadImageW(
         Istanza, MAKEINTRESOURCEW(IDI_VARNELO), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    Classe.lpszClassName = NomeClasse;
+    Classe.lpszClassName = NomeClasseFinestra;
     return RegisterClassExW(&Classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -52,7 +50,7 @@ bool FinestraPrincipale::Crea() {
     }
     const std::wstring Titolo = TestoLargo(Didascalia);
     // The window finds its state through lpCreateParams (see Procedura).
-    HWND Finestra = CreateWindowExW(0, NomeClasse, Titolo.c_str(), WS_OVERLAPPEDWINDOW,
+    HWND Finestra = CreateWindowExW(0, NomeClasseFinestra, Titolo.c_str(), WS_OVERLAPPEDWINDOW,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     nullptr, nullptr, istanza_, this);
     return Finestra != nullptr;

@@ -9,6 +9,8 @@
 
 namespace Varnelo {
 
+inline constexpr wchar_t NomeClasseFinestra[] = L"Varnelo.Form1";
+
 class FinestraPrincipale {
 public:
     explicit FinestraPrincipale(HINSTANCE Istanza) : istanza_(Istanza) {}

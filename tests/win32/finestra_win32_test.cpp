@@ -1,0 +1,112 @@
+// The native window: caption, menu, client size, commands and painting.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "finestra_principale.h"
+#include "menu_win32.h"
+
+namespace {
+
+std::wstring TestoMenu(HMENU Menu, UINT Posizione) {
+    wchar_t Testo[64] = {};
+    GetMenuStringW(Menu, Posizione, Testo, 64, MF_BYPOSITION);
+    return Testo;
+}
+
+// Dark pixels of the client area as the window paints it now.
+int PuntiScritti(HWND Finestra) {
+    RECT Client{};
+    GetClientRect(Finestra, &Client);
+    HDC Schermo = GetDC(Finestra);
+    HDC Memoria = CreateCompatibleDC(Schermo);
+    HBITMAP Immagine = CreateCompatibleBitmap(Schermo, Client.right, Client.bottom);
+    HGDIOBJ Precedente = SelectObject(Memoria, Immagine);
+    PrintWindow(Finestra, Memoria, PW_CLIENTONLY);
+    int Scuri = 0;
+    for (int y = 0; y < Client.bottom; ++y) {
+        for (int x = 0; x < Client.right; ++x) {
+            const COLORREF c = GetPixel(Memoria, x, y);
+            Scuri += GetRValue(c) + GetGValue(c) + GetBValue(c) < 384 ? 1 : 0;
+        }
+    }
+    SelectObject(Memoria, Precedente);
+    DeleteObject(Immagine);
+    DeleteDC(Memoria);
+    ReleaseDC(Finestra, Schermo);
+    return Scuri;
+}
+
+class FinestraWin32 : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(f.Crea()) << GetLastError(); }
+    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
+    wchar_t Titolo[64] = {};
+    GetWindowTextW(f.Handle(), Titolo, 64);
+    EXPECT_STREQ(Titolo, L"Varnelo di implentazione routine API");
+
+    HMENU Barra = GetMenu(f.Handle());
+    ASSERT_NE(Barra, nullptr);
+    ASSERT_EQ(GetMenuItemCount(Barra), 2);
+    EXPECT_EQ(TestoMenu(Barra, 0), L"&Varnelo");
+    EXPECT_EQ(TestoMenu(Barra, 1), L"E&sci");
+    EXPECT_EQ(GetSubMenu(Barra, 1), nullptr);
+    EXPECT_EQ(GetMenuItemID(Barra, 1), Varnelo::IdEsci);
+
+    HMENU Esempi = GetSubMenu(Barra, 0);
+    ASSERT_EQ(GetMenuItemCount(Esempi), 4);
+    const wchar_t* Attese[] = {L"&1. esempio", L"&2. esempio", L"&3. esempio", L"&4. esempio"};
+    for (UINT i = 0; i < 4; ++i) {
+        EXPECT_EQ(TestoMenu(Esempi, i), Attese[i]);
+        EXPECT_EQ(GetMenuItemID(Esempi, static_cast<int>(i)), 10 * (i + 1));
+        EXPECT_EQ(GetMenuState(Esempi, i, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED), 0u);
+    }
+}
+
+TEST_F(FinestraWin32, ClientAreaIsTheDesignedSizeAtTheWindowsDpi) {
+    RECT Client{};
+    GetClientRect(f.Handle(), &Client);
+    const UINT Dpi = GetDpiForWindow(f.Handle());
+    EXPECT_EQ(Client.right, MulDiv(384, static_cast<int>(Dpi), 96));
+    EXPECT_EQ(Client.bottom, MulDiv(188, static_cast<int>(Dpi), 96));
+}
+
+TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
+    ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
+    UpdateWindow(f.Handle());
+    EXPECT_EQ(PuntiScritti(f.Handle()), 0);
+
+    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
+    EXPECT_EQ(f.Form().Righe().size(), 8u);
+    const int DopoIlReport = PuntiScritti(f.Handle());
+    EXPECT_GT(DopoIlReport, 0);
+    // Painted again from the kept lines, as after being covered.
+    InvalidateRect(f.Handle(), nullptr, TRUE);
+    UpdateWindow(f.Handle());
+    EXPECT_EQ(PuntiScritti(f.Handle()), DopoIlReport);
+}
+
+TEST_F(FinestraWin32, EsciDestroysTheWindowAndEndsTheLoop) {
+    HWND Finestra = f.Handle();
+    SendMessageW(Finestra, WM_COMMAND, MAKEWPARAM(Varnelo::IdEsci, 0), 0);
+    EXPECT_FALSE(IsWindow(Finestra));
+    EXPECT_FALSE(f.Form().Caricato());
+    MSG Messaggio{};
+    ASSERT_TRUE(PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(Messaggio.message, static_cast<UINT>(WM_QUIT));
+}
+
+TEST_F(FinestraWin32, ClosingTheWindowEndsTheLoopWithoutAQuestion) {
+    HWND Finestra = f.Handle();
+    SendMessageW(Finestra, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(Finestra));
+    MSG Messaggio{};
+    EXPECT_TRUE(PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace

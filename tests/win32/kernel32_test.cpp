@@ -1,0 +1,95 @@
+// The reports and the bound routines against the system's own kernel32.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cwctype>
+#include <string>
+
+#include "main_window/form1.h"
+#include "routine_kernel32.h"
+#include "shared/modulo1.h"
+
+namespace {
+
+std::int32_t Basso32(std::uint64_t Valore) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(Valore));
+}
+
+std::u16string DirectoryDiretta() {
+    char Buffer[MAX_PATH + 1] = {};
+    const UINT n = ::GetWindowsDirectoryA(Buffer, sizeof Buffer);
+    return {Buffer, Buffer + n};
+}
+
+TEST(Kernel32, DirectoryReportsPrintTheSystemsAnswer) {
+    const std::u16string Directory = DirectoryDiretta();
+    ASSERT_FALSE(Directory.empty());
+    Form1 f;
+    f.mnu_Click(10);
+    EXPECT_EQ(f.Righe(), (std::vector<std::u16string>{
+                             u"valore di ritorno = " + InTestoDecimale(static_cast<std::int32_t>(
+                                                           Directory.size())),
+                             u"Directory Windows = " + Directory}));
+    f.mnu_Click(20);
+    EXPECT_EQ(f.Righe(), std::vector<std::u16string>{u"Directory Windows = " + Directory});
+}
+
+TEST(Kernel32, SystemInfoKeepsTheLow32BitsOfEachField) {
+    SYSTEM_INFO Diretto{};
+    ::GetSystemInfo(&Diretto);
+    Modulo1::InfoSistema Dati;
+    Modulo1::GetSystemInfo(Dati);
+    EXPECT_EQ(Dati.dwOemId, static_cast<std::int32_t>(Diretto.dwOemId));
+    EXPECT_EQ(Dati.dwPageSize, static_cast<std::int32_t>(Diretto.dwPageSize));
+    EXPECT_EQ(Dati.lpMinimumApplicationAddress,
+              Basso32(reinterpret_cast<std::uintptr_t>(Diretto.lpMinimumApplicationAddress)));
+    EXPECT_EQ(Dati.lpMaximumApplicationAddress,
+              Basso32(reinterpret_cast<std::uintptr_t>(Diretto.lpMaximumApplicationAddress)));
+    EXPECT_EQ(Dati.dwActiveProcessorMask, Basso32(Diretto.dwActiveProcessorMask));
+    EXPECT_EQ(Dati.dwNumberOfProcessors, static_cast<std::int32_t>(Diretto.dwNumberOfProcessors));
+    EXPECT_EQ(Dati.dwProcessorType, static_cast<std::int32_t>(Diretto.dwProcessorType));
+    EXPECT_EQ(Dati.dwAllocationGranularity,
+              static_cast<std::int32_t>(Diretto.dwAllocationGranularity));
+}
+
+TEST(Kernel32, VolumeReportAgreesWithADirectCall) {
+    char Nome[256] = {};
+    char FileSystem[256] = {};
+    DWORD Seriale = 0, Lunghezza = 0, Flag = 0;
+    ASSERT_TRUE(::GetVolumeInformationA("c:\\", Nome, 255, &Seriale, &Lunghezza, &Flag,
+                                        FileSystem, 255));
+    Form1 f;
+    f.mnu_Click(40);
+    ASSERT_EQ(f.Righe().size(), 8u);
+    EXPECT_EQ(f.Righe()[2].substr(49), FormaNumero(static_cast<std::int32_t>(Seriale)));
+    EXPECT_EQ(f.Righe()[3].substr(49), FormaNumero(static_cast<std::int32_t>(Lunghezza)));
+    EXPECT_EQ(f.Righe()[6].substr(49), std::u16string(FileSystem, FileSystem + strlen(FileSystem)));
+    EXPECT_EQ(f.Righe()[7].substr(49), u" 1 ");
+}
+
+TEST(Kernel32, RoutinesAreBoundToKernel32sOwnAddresses) {
+    HMODULE Kernel32 = GetModuleHandleA("kernel32");
+    ASSERT_NE(Kernel32, nullptr);
+    const auto Indirizzo = [&](const char* Nome) {
+        return reinterpret_cast<void*>(GetProcAddress(Kernel32, Nome));
+    };
+    EXPECT_EQ(reinterpret_cast<void*>(Modulo1::Kernel32::GetWindowsDirectoryA()),
+              Indirizzo("GetWindowsDirectoryA"));
+    EXPECT_EQ(reinterpret_cast<void*>(Modulo1::Kernel32::GetSystemInfo()),
+              Indirizzo("GetSystemInfo"));
+    EXPECT_EQ(reinterpret_cast<void*>(Modulo1::Kernel32::GetVolumeInformationA()),
+              Indirizzo("GetVolumeInformationA"));
+}
+
+TEST(Kernel32, DirectoryContractThroughTheBoundRoutine) {
+    const auto Lunghezza = static_cast<std::int32_t>(DirectoryDiretta().size());
+    std::u16string Piccolo(4, u'\0');
+    EXPECT_EQ(Modulo1::GetWindowsDirectoryA(Piccolo, 4), Lunghezza + 1);
+    EXPECT_EQ(Piccolo, std::u16string(4, u'\0'));  // untouched
+    std::u16string Negativo(4, u'\0');
+    EXPECT_EQ(Modulo1::GetWindowsDirectoryA(Negativo, -1), Lunghezza + 1);
+    EXPECT_EQ(Negativo, std::u16string(4, u'\0'));
+}
+
+}  // namespace
