@@ -1,17 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds Varnelo.exe and its tests with mingw-w64 and runs the tests
-# under Wine on a private Xvfb display. With --screenshot it also saves
-# docs/varnelo-windows.png: Varnelo.exe under Wine showing example 4.
+# under Wine on a private Xvfb display.
 # Needs the packages of `scripts/deps.sh windows`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-screenshot=0
-case "${1:-}" in
-  "") ;;
-  --screenshot) screenshot=1 ;;
-  *) echo "usage: $0 [--screenshot]" >&2; exit 2 ;;
-esac
 
 # The same prefix and settings as the "windows" test preset.
 export WINEPREFIX="$PWD/build/windows/wine"
@@ -68,17 +60,3 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
 
-# ---- Screenshot -----------------------------------------------------------------
-
-if [ "$screenshot" = 1 ]; then
-  bin=build/windows/bin
-  wine "$bin/Varnelo.exe" </dev/null >/dev/null 2>&1 &
-  varnelo_pid=$!
-  # Chooses "&4. esempio" and prints the window's place on the screen.
-  geometria=$(wine "$bin/pilota_varnelo.exe" 40 </dev/null 2>/dev/null | tr -d '\r')
-  mkdir -p docs
-  import -window root -crop "$geometria" +repage docs/varnelo-windows.png
-  wine "$bin/pilota_varnelo.exe" esci </dev/null >/dev/null 2>&1
-  wait "$varnelo_pid"
-  echo "Saved docs/varnelo-windows.png ($geometria)"
-fi
