@@ -28,7 +28,7 @@ TEST_F(ReportUtf8, DirectoryComesBackFromSingleByteText) {
 
 TEST_F(ReportUtf8, NamesThatAreNotUtf8PrintReplacementCharacters) {
     Sistema().NomeVolume = "ab\xFF\xFE";
-    Sistema().NomeFileSystem = "\xC3";  // a sequence cut short
+    Sistema().NomeFileSystem = std::string(1, '\xC3');  // a sequence cut short
     const Righe r = Esegui(40);
     EXPECT_EQ(r[1], AColonna50(u"nome Volume", u"ab\uFFFD\uFFFD"));
     EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"\uFFFD"));
