@@ -1,0 +1,80 @@
+// What the examples print when the system's files are missing or odd: the
+// reports still print every line, with what a failed or partial query leaves.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+
+#include "main_window/form1.h"
+#include "radice_finta.h"
+#include "righe_attese.h"
+#include "righe_mount.h"
+
+namespace {
+
+Righe Esegui(std::int16_t Index) {
+    Form1 f;
+    f.mnu_Click(Index);
+    return f.Righe();
+}
+
+std::u16string Numero(long Valore) { return FormaNumero(static_cast<std::int32_t>(Valore)); }
+
+TEST(GuastiReport, UnreadableMountTablePrintsAFailedVolumeCall) {
+    const RadiceFinta Radice;  // holds neither /proc/self/mountinfo nor /etc/mtab
+    EXPECT_EQ(Esegui(40), (Righe{
+                              AColonna50(u"nome Drive", u"c:\\"),
+                              AColonna50(u"nome Volume", u""),
+                              AColonna50(u"Nr Seriale", u" 0 "),
+                              AColonna50(u"Max grand di un file", u" 0 "),
+                              AColonna50(u"Tipo File System", u" 0 "),
+                              u"    qui sopra è stato omesso l'uso delle costanti",
+                              AColonna50(u"Nome File System", u""),
+                              AColonna50(u"Risultato (1=OK / 0=fail)", u" 0 "),
+                          }));
+}
+
+TEST(GuastiReport, FileSystemNamesThatAreOddStillPrintOnTheirLine) {
+    const RadiceFinta Radice;
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", std::string(300, 'x')));
+    Righe r = Esegui(40);
+    ASSERT_EQ(r.size(), 8u);
+    EXPECT_EQ(r[6], AColonna50(u"Nome File System", std::u16string(254, u'x')));  // cut to fit
+    EXPECT_EQ(r[7], AColonna50(u"Risultato (1=OK / 0=fail)", u" 1 "));
+
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "fs\xFF\xFE"));
+    r = Esegui(40);
+    EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"fs\uFFFD\uFFFD"));
+    EXPECT_EQ(r[4], AColonna50(u"Tipo File System", u" 0 "));  // a type the flags table lacks
+}
+
+TEST(GuastiReport, MissingKernelFilesFallBackInTheSystemReport) {
+    const RadiceFinta Radice;  // no mmap_min_addr, no CPU list
+    const Righe r = Esegui(30);
+    ASSERT_EQ(r.size(), 7u);
+    const long Pagina = sysconf(_SC_PAGESIZE);
+    EXPECT_EQ(r[2], AColonna50(u"Indirizzo più basso per un'applicazione", Numero(Pagina)));
+    // The process affinity stands in for the online list: at least one processor.
+    EXPECT_NE(r[5], AColonna50(u"numero di processori nel sistema ", u" 0 "));
+}
+
+TEST(GuastiReport, ManyProcessorsKeepTheLow32BitsOfTheMask) {
+    const RadiceFinta Radice;
+    Radice.Scrivi("/sys/devices/system/cpu/online", "0-63\n");
+    Righe r = Esegui(30);
+    EXPECT_EQ(r[4], AColonna50(u"numero di processori configurati nel sistema ", u"-1 "));
+    EXPECT_EQ(r[5], AColonna50(u"numero di processori nel sistema ", u" 64 "));
+
+    Radice.Scrivi("/sys/devices/system/cpu/online", "0-2047\n");
+    r = Esegui(30);
+    EXPECT_EQ(r[4], AColonna50(u"numero di processori configurati nel sistema ", u"-1 "));
+    EXPECT_EQ(r[5], AColonna50(u"numero di processori nel sistema ", u" 2048 "));
+
+    Radice.Scrivi("/sys/devices/system/cpu/online", "32-35\n");  // none of the low 32
+    r = Esegui(30);
+    EXPECT_EQ(r[4], AColonna50(u"numero di processori configurati nel sistema ", u" 0 "));
+    EXPECT_EQ(r[5], AColonna50(u"numero di processori nel sistema ", u" 4 "));
+}
+
+}  // namespace
