@@ -32,7 +32,7 @@ protected:
             QTimer::singleShot(0, this, [this] {
                 esempi_();
                 std::printf("peak_rss_kib %ld\n", PiccoMemoria());
-                std::fflush(stdout);
+                (void)std::fflush(stdout);
                 QApplication::quit();
             });
         }
