@@ -2,7 +2,14 @@
 // reports still print every line, with what a failed or partial query leaves.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/statfs.h>
 #include <unistd.h>
+
+#include <array>
+#include <cstdlib>
 
 #include <string>
 
@@ -47,6 +54,35 @@ TEST(GuastiReport, FileSystemNamesThatAreOddStillPrintOnTheirLine) {
     r = Esegui(40);
     EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"fs\uFFFD\uFFFD"));
     EXPECT_EQ(r[4], AColonna50(u"Tipo File System", u" 0 "));  // a type the flags table lacks
+}
+
+// True when the file system holding Percorso cannot report a label at all.
+bool SenzaEtichette(const std::string& Percorso) {
+    const int fd = ::open(Percorso.c_str(), O_RDONLY | O_DIRECTORY);
+    std::array<char, FSLABEL_MAX + 1> Etichetta{};
+    const bool Senza = fd >= 0 && ::ioctl(fd, FS_IOC_GETFSLABEL, Etichetta.data()) != 0;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return Senza;
+}
+
+TEST(GuastiReport, FileSystemWithoutLabelSupportPrintsAnEmptyName) {
+    // tmpfs keeps no label: a stand-in root there answers the label query with ENOTTY.
+    const char* Precedente = std::getenv("TMPDIR");
+    const std::string Salvato = Precedente != nullptr ? Precedente : "";
+    ::setenv("TMPDIR", "/dev/shm", 1);
+    const RadiceFinta Radice;
+    Precedente != nullptr ? ::setenv("TMPDIR", Salvato.c_str(), 1) : ::unsetenv("TMPDIR");
+    if (!SenzaEtichette(Modulo1::Linux::PrefissoRadice)) {
+        GTEST_SKIP() << "no file system without label support at /dev/shm";
+    }
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "tmpfs"));
+    const Righe r = Esegui(40);
+    ASSERT_EQ(r.size(), 8u);
+    EXPECT_EQ(r[1], AColonna50(u"nome Volume", u""));
+    EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"tmpfs"));
+    EXPECT_EQ(r[7], AColonna50(u"Risultato (1=OK / 0=fail)", u" 1 "));
 }
 
 TEST(GuastiReport, MissingKernelFilesFallBackInTheSystemReport) {

@@ -12,6 +12,7 @@
 
 #include "basso32.h"
 #include "etichetta_volume.h"
+#include "file_sistema.h"
 #include "flag_file_system.h"
 #include "shared/routine_native.h"
 #include "tabella_mount.h"
@@ -69,7 +70,7 @@ std::int32_t GetVolumeInformationA(const char* lpRootPathName, char* lpVolumeNam
     if (!Tipo) {
         return 0;
     }
-    const std::string Etichetta = Linux::LeggiEtichetta("/");
+    const std::string Etichetta = Linux::LeggiEtichetta(Linux::PercorsoSistema("/").c_str());
 
     CopiaTroncata(lpVolumeNameBuffer, nVolumeNameSize, Etichetta);
     NumeroSeriale = Linux::Basso32(Stato->f_fsid);
