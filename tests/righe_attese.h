@@ -13,3 +13,17 @@ inline std::u16string AColonna50(std::u16string_view Etichetta, std::u16string_v
     Riga.resize(49, u' ');
     return Riga + std::u16string(Valore);
 }
+
+// Example 4 after a failed call: every output as the report started it.
+inline Righe RigheVolumeFallito() {
+    return {
+        AColonna50(u"nome Drive", u"c:\\"),
+        AColonna50(u"nome Volume", u""),
+        AColonna50(u"Nr Seriale", u" 0 "),
+        AColonna50(u"Max grand di un file", u" 0 "),
+        AColonna50(u"Tipo File System", u" 0 "),
+        u"    qui sopra è stato omesso l'uso delle costanti",
+        AColonna50(u"Nome File System", u""),
+        AColonna50(u"Risultato (1=OK / 0=fail)", u" 0 "),
+    };
+}
