@@ -5,7 +5,7 @@ set -euo pipefail
 
 linux_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libmount-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev)
+  desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev xvfb)
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
   xvfb xauth icoutils imagemagick python3-pefile)
 
