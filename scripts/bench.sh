@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-30}
 
-scripts/deps.sh linux
-command -v Xvfb >/dev/null || { echo "bench.sh: the start-up runs need Xvfb (apt-get install xvfb)" >&2; exit 1; }
+scripts/deps.sh program tests
+source scripts/require.sh
+require Xvfb xvfb tests
 cmake --preset release -B build/bench -DVARNELO_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build/bench -j2 >/dev/null
 bin=build/bench/bin

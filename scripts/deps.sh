@@ -1,33 +1,57 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, only those missing.
-# Usage: scripts/deps.sh linux [windows]
+# Installs the Debian packages of the named groups, only those missing.
+# Usage: scripts/deps.sh GROUP...
+#   program  build and open the Linux program
+#   tests    what the Linux tests, lint, fuzzing and benchmarks add
+#   windows  cross-build Varnelo.exe and test it under Wine
+# Every name exists on Debian 12 and 13 alike: no version in a name where an
+# unversioned package exists.
 set -euo pipefail
 
-linux_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libmount-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev xvfb)
+program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
+  libmount-dev fonts-dejavu-core)
+tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
+  cppcheck xvfb desktop-file-utils appstream dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
   xvfb xauth icoutils imagemagick python3-pefile)
 
+[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows..." >&2; exit 2; }
 wanted=()
-for platform in "$@"; do
-  case "$platform" in
-    linux) wanted+=("${linux_packages[@]}") ;;
+for group in "$@"; do
+  case "$group" in
+    program) wanted+=("${program_packages[@]}") ;;
+    tests) wanted+=("${tests_packages[@]}") ;;
     windows) wanted+=("${windows_packages[@]}") ;;
-    *) echo "deps.sh: unknown platform '$platform' (linux or windows)" >&2; exit 2 ;;
+    *) echo "deps.sh: unknown group '$group' (program, tests or windows)" >&2; exit 2 ;;
   esac
 done
 
 missing=()
 for package in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
+    [[ " ${missing[*]} " == *" $package "* ]] || missing+=("$package")
   fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+install_line="apt-get update && apt-get install --no-install-recommends ${missing[*]}"
 as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "deps.sh: these packages are missing, and installing them needs root:" >&2
+    printf '  %s\n' "${missing[@]}" >&2
+    echo "As root, run:" >&2
+    echo "  $install_line" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if ! "${as_root[@]}" apt-get update -q ||
+   ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+       apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+  echo "deps.sh: could not install the missing packages. As root, run:" >&2
+  echo "  $install_line" >&2
+  exit 1
+fi

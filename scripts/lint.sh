@@ -3,16 +3,21 @@
 # (its compile_commands.json). Usage: scripts/lint.sh [preset, default ci]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/require.sh
+require clang-tidy clang-tidy tests
+require cppcheck cppcheck tests
 build_dir=build/${1:-ci}
 [ -f "$build_dir/compile_commands.json" ] || { echo "lint.sh: configure $build_dir first" >&2; exit 2; }
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
   grep -v -e '^src/.*/win32/' -e '^tests/win32/' -e '^tests/fuzz/')
 
-echo "clang-tidy: ${#sources[@]} files"
-printf '%s\n' "${sources[@]}" | xargs -P 2 -n 4 clang-tidy -p "$build_dir" --quiet 2>/dev/null
+echo "clang-tidy $(clang-tidy --version | grep -o 'version [0-9.]*'): ${#sources[@]} files"
+# Only the count of warnings in system headers is left out of what clang-tidy says.
+printf '%s\n' "${sources[@]}" |
+  xargs -P 2 -n 4 clang-tidy -p "$build_dir" --quiet 2> >(grep -v ' warnings\? generated\.$' >&2)
 
-echo "cppcheck"
+echo "cppcheck $(cppcheck --version | grep -o '[0-9.]*$')"
 cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++20 --language=c++ \
   --enable=warning,performance,portability --suppress=missingIncludeSystem \
   --library=googletest --library=qt \

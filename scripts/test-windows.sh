@@ -4,6 +4,11 @@
 # Needs the packages of `scripts/deps.sh windows`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/require.sh
+require x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix windows
+require wine wine windows
+require wineserver wine windows
+require Xvfb xvfb windows
 
 # The same prefix and settings as the "windows" test preset.
 export WINEPREFIX="$PWD/build/windows/wine"

@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
-platforms=(linux)
-[ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || platforms+=(windows)
-scripts/deps.sh "${platforms[@]}"
+groups=(program tests)
+[ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || groups+=(windows)
+scripts/deps.sh "${groups[@]}"
 
 step() { printf '\n==== %s\n' "$*"; }
 
