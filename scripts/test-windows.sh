@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Varnelo.exe and its tests with mingw-w64 and runs the tests
 # under Wine on a private Xvfb display.
-# Needs the packages of `scripts/deps.sh windows`.
+# Needs the packages of `scripts/deps.sh windows`. Arguments go to ctest
+# (e.g. -R Accessibile).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/require.sh
@@ -63,5 +64,5 @@ staccato wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-ctest --preset windows
+ctest --preset windows "$@"
 

@@ -1,6 +1,10 @@
 #include "finestra_principale.h"
 
+#include <new>
+
+#include "accessibile_report.h"
 #include "disegno.h"
+#include "iid_accessible.h"
 #include "main_window/menu.h"
 #include "menu_win32.h"
 #include "resources/windows/risorse.h"
@@ -81,6 +85,8 @@ LRESULT FinestraPrincipale::Gestisci(UINT Messaggio, WPARAM w, LPARAM l) {
     case WM_COMMAND:
         OnCommand(LOWORD(w));
         return 0;
+    case WM_GETOBJECT:
+        return OnGetObject(w, l);
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
         return 0;
@@ -90,6 +96,11 @@ LRESULT FinestraPrincipale::Gestisci(UINT Messaggio, WPARAM w, LPARAM l) {
     case WM_NCDESTROY: {
         // The last message: the window forgets this object and vice versa.
         HWND Finestra = hwnd_;
+        if (accessibile_ != nullptr) {
+            accessibile_->Scollega();
+            accessibile_->Release();
+            accessibile_ = nullptr;
+        }
         SetWindowLongPtrW(Finestra, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
         return DefWindowProcW(Finestra, Messaggio, w, l);
@@ -132,7 +143,22 @@ void FinestraPrincipale::OnCommand(WORD Id) {
     } else if (const auto Index = IndexDelComando(Id)) {
         form_.mnu_Click(*Index);
         InvalidateRect(hwnd_, nullptr, FALSE);
+        AnnunciaNuovoReport(hwnd_);
     }
+}
+
+LRESULT FinestraPrincipale::OnGetObject(WPARAM w, LPARAM l) {
+    // The object id is 32 bits wide: 64-bit callers may or may not extend its sign.
+    if (static_cast<LONG>(static_cast<DWORD>(l)) != OBJID_CLIENT) {
+        return DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
+    }
+    if (accessibile_ == nullptr) {
+        accessibile_ = new (std::nothrow) AccessibileReport(*this);
+        if (accessibile_ == nullptr) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    return LresultFromObject(IID_IAccessible, w, accessibile_);
 }
 
 void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {

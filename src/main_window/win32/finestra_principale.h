@@ -11,6 +11,8 @@ namespace Varnelo {
 
 inline constexpr wchar_t NomeClasseFinestra[] = L"Varnelo.Form1";
 
+class AccessibileReport;
+
 class FinestraPrincipale {
 public:
     explicit FinestraPrincipale(HINSTANCE Istanza) : istanza_(Istanza) {}
@@ -34,6 +36,7 @@ private:
     bool OnCreate();
     void OnPaint();
     void OnCommand(WORD Id);
+    LRESULT OnGetObject(WPARAM w, LPARAM l);
     void OnDpiChanged(UINT Dpi, const RECT& Suggerito);
     void OnDestroy();
 
@@ -43,6 +46,9 @@ private:
     HWND hwnd_ = nullptr;
     Form1 form_;
     CarattereConsole carattere_;
+    // What screen readers are given, made on their first request; the window
+    // holds one reference until it goes.
+    AccessibileReport* accessibile_ = nullptr;
 };
 
 }  // namespace Varnelo

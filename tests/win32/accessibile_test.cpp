@@ -1,0 +1,339 @@
+// What a screen reader gets from the window, asked in-process as a client
+// would: WM_GETOBJECT, ObjectFromLresult, then the IAccessible calls.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <oleacc.h>
+#include <wrl/client.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "finestra_principale.h"
+#include "iid_accessible.h"
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+VARIANT Id(LONG Valore) {
+    VARIANT Variante{};
+    Variante.vt = VT_I4;
+    Variante.lVal = Valore;
+    return Variante;
+}
+
+std::u16string Testo(BSTR Bstr) {
+    std::u16string Risultato(Bstr, Bstr + SysStringLen(Bstr));
+    SysFreeString(Bstr);
+    return Risultato;
+}
+
+// The reply to a reader's WM_GETOBJECT with this object id, as a reader takes it.
+ComPtr<IAccessible> Chiedi(HWND Finestra, LPARAM Oggetto) {
+    ComPtr<IAccessible> Accessibile;
+    const LRESULT Risposta = SendMessageW(Finestra, WM_GETOBJECT, 0, Oggetto);
+    if (Risposta > 0) {
+        EXPECT_EQ(ObjectFromLresult(Risposta, IID_IAccessible, 0,
+                                    reinterpret_cast<void**>(Accessibile.GetAddressOf())),
+                  S_OK);
+    }
+    return Accessibile;
+}
+
+ComPtr<IAccessible> Client(HWND Finestra) { return Chiedi(Finestra, OBJID_CLIENT); }
+
+std::u16string Nome(IAccessible* a, LONG Figlio) {
+    BSTR Bstr = nullptr;
+    EXPECT_EQ(a->get_accName(Id(Figlio), &Bstr), S_OK);
+    return Testo(Bstr);
+}
+
+LONG Intero(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*Proprieta)(VARIANT, VARIANT*),
+            LONG Figlio) {
+    VARIANT Valore{};
+    EXPECT_EQ((a->*Proprieta)(Id(Figlio), &Valore), S_OK);
+    EXPECT_EQ(Valore.vt, VT_I4);
+    return Valore.lVal;
+}
+
+// Left, top, width, height on the screen.
+std::vector<LONG> Posto(IAccessible* a, LONG Figlio) {
+    std::vector<LONG> p(4);
+    EXPECT_EQ(a->accLocation(&p[0], &p[1], &p[2], &p[3], Id(Figlio)), S_OK);
+    return p;
+}
+
+// What a hit test or a navigation gives: a child id, or -1 for nothing there.
+LONG Esito(HRESULT Risultato, const VARIANT& Variante) {
+    if (Risultato == S_FALSE && Variante.vt == VT_EMPTY) {
+        return -1;
+    }
+    EXPECT_EQ(Risultato, S_OK);
+    EXPECT_EQ(Variante.vt, VT_I4);
+    return Variante.lVal;
+}
+
+class AccessibileWin32 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+        ASSERT_TRUE(f.Crea()) << GetLastError();
+        ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
+        UpdateWindow(f.Handle());
+    }
+    void TearDown() override {
+        if (f.Handle() != nullptr) {
+            DestroyWindow(f.Handle());
+        }
+        CoUninitialize();
+    }
+
+    void Scegli(int Index) { SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(Index, 0), 0); }
+
+    POINT OrigineClient() const {
+        POINT Origine{0, 0};
+        ClientToScreen(f.Handle(), &Origine);
+        return Origine;
+    }
+
+    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
+    const ComPtr<IAccessible> Tenuto = Client(f.Handle());
+    ASSERT_NE(Tenuto, nullptr);
+    // 0: before any choice; 40 twice; 20 after 10.
+    for (const int Index : {0, 10, 20, 30, 40, 40, 10, 20}) {
+        SCOPED_TRACE(Index);
+        if (Index != 0) {
+            Scegli(Index);
+        }
+        const auto& Righe = f.Form().Righe();
+        const ComPtr<IAccessible> a = Client(f.Handle());
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(Nome(a.Get(), CHILDID_SELF), u"Varnelo di implentazione routine API");
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accRole, CHILDID_SELF), ROLE_SYSTEM_CLIENT);
+
+        std::u16string Tutto;
+        for (std::size_t i = 0; i < Righe.size(); ++i) {
+            Tutto += (i == 0 ? u"" : u"\r\n") + Righe[i];
+        }
+        BSTR Valore = nullptr;
+        EXPECT_EQ(a->get_accValue(Id(CHILDID_SELF), &Valore), S_OK);
+        EXPECT_EQ(Testo(Valore), Tutto);
+
+        LONG Figli = -1;
+        EXPECT_EQ(a->get_accChildCount(&Figli), S_OK);
+        EXPECT_EQ(Figli, static_cast<LONG>(Righe.size()));
+        LONG TenutoFigli = -1;
+        EXPECT_EQ(Tenuto->get_accChildCount(&TenutoFigli), S_OK);
+        EXPECT_EQ(TenutoFigli, Figli) << "an object kept from before follows the report";
+
+        const POINT Origine = OrigineClient();
+        const int Colonna = f.Carattere().LarghezzaColonna();
+        const int Altezza = f.Carattere().AltezzaRiga();
+        for (LONG i = 1; i <= Figli; ++i) {
+            SCOPED_TRACE(i);
+            const std::u16string& Riga = Righe[static_cast<std::size_t>(i - 1)];
+            EXPECT_EQ(Nome(a.Get(), i), Riga);
+            EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accRole, i), ROLE_SYSTEM_STATICTEXT);
+            EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, i), STATE_SYSTEM_READONLY);
+            const std::vector<LONG> p = Posto(a.Get(), i);
+            EXPECT_EQ(p, (std::vector<LONG>{Origine.x, Origine.y + (i - 1) * Altezza,
+                                            static_cast<LONG>(Riga.size()) * Colonna, Altezza}));
+            VARIANT Colpito{};
+            EXPECT_EQ(Esito(a->accHitTest(p[0] + p[2] / 2, p[1] + p[3] / 2, &Colpito), Colpito),
+                      i);
+        }
+    }
+}
+
+TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
+    Scegli(40);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ASSERT_NE(a, nullptr);
+    struct Passo {
+        LONG Da;
+        LONG Direzione;
+        LONG Atteso;  // -1: nothing that way
+    };
+    for (const Passo& p : std::vector<Passo>{
+             {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
+             {CHILDID_SELF, NAVDIR_LASTCHILD, 8},
+             {CHILDID_SELF, NAVDIR_NEXT, -1},
+             {1, NAVDIR_NEXT, 2},
+             {7, NAVDIR_DOWN, 8},
+             {8, NAVDIR_NEXT, -1},
+             {5, NAVDIR_PREVIOUS, 4},
+             {2, NAVDIR_UP, 1},
+             {1, NAVDIR_PREVIOUS, -1},
+             {3, NAVDIR_FIRSTCHILD, -1},
+             {3, NAVDIR_RIGHT, -1},
+         }) {
+        SCOPED_TRACE(testing::Message() << p.Da << " " << p.Direzione);
+        VARIANT Arrivo{};
+        EXPECT_EQ(Esito(a->accNavigate(p.Direzione, Id(p.Da), &Arrivo), Arrivo), p.Atteso);
+    }
+    VARIANT Arrivo{};
+    EXPECT_EQ(a->accNavigate(NAVDIR_NEXT, Id(9), &Arrivo), E_INVALIDARG);
+    EXPECT_EQ(a->accNavigate(0, Id(1), &Arrivo), E_INVALIDARG);
+
+    const POINT Origine = OrigineClient();
+    const int Colonna = f.Carattere().LarghezzaColonna();
+    const int Altezza = f.Carattere().AltezzaRiga();
+    struct Punto {
+        LONG x, y;  // from the client's top-left, in pixels
+        LONG Atteso;
+    };
+    for (const Punto& p : std::vector<Punto>{
+             {0, 0, 1},
+             {Colonna * 49, Altezza * 2 + 1, 3},  // the serial number's first column
+             {Colonna * 60, Altezza * 5 + 1, CHILDID_SELF},  // past the end of the note
+             {1, Altezza * 8 + 1, CHILDID_SELF},  // below the last line
+             {-1, 0, -1},  // left of the client area
+         }) {
+        SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+        VARIANT Colpito{};
+        EXPECT_EQ(Esito(a->accHitTest(Origine.x + p.x, Origine.y + p.y, &Colpito), Colpito),
+                  p.Atteso);
+    }
+}
+
+TEST_F(AccessibileWin32, OnlyTheClientIsAnsweredWhateverTheWidthOfItsId) {
+    Scegli(20);
+    // Readers on 64 bits send the 32-bit id with or without its sign extended.
+    for (const LPARAM Oggetto : {static_cast<LPARAM>(OBJID_CLIENT),
+                                 static_cast<LPARAM>(static_cast<DWORD>(OBJID_CLIENT))}) {
+        const ComPtr<IAccessible> a = Chiedi(f.Handle(), Oggetto);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(Nome(a.Get(), 1), f.Form().Righe()[0]);
+    }
+    EXPECT_EQ(SendMessageW(f.Handle(), WM_GETOBJECT, 0, OBJID_WINDOW), 0);
+    EXPECT_EQ(SendMessageW(f.Handle(), WM_GETOBJECT, 0, OBJID_CARET), 0);
+}
+
+// Each call with a valid child id, its outputs to a place of their own or to null.
+using Chiamata = HRESULT (*)(IAccessible*, bool Nulli);
+const std::vector<std::pair<const char*, Chiamata>> Chiamate{
+    {"get_accParent",
+     [](IAccessible* a, bool n) {
+         ComPtr<IDispatch> d;
+         return a->get_accParent(n ? nullptr : d.GetAddressOf());
+     }},
+    {"get_accChildCount",
+     [](IAccessible* a, bool n) {
+         LONG c = 0;
+         return a->get_accChildCount(n ? nullptr : &c);
+     }},
+    {"get_accChild",
+     [](IAccessible* a, bool n) {
+         ComPtr<IDispatch> d;
+         return a->get_accChild(Id(1), n ? nullptr : d.GetAddressOf());
+     }},
+    {"get_accName",
+     [](IAccessible* a, bool n) {
+         BSTR b = nullptr;
+         const HRESULT r = a->get_accName(Id(1), n ? nullptr : &b);
+         SysFreeString(b);
+         return r;
+     }},
+    {"get_accValue",
+     [](IAccessible* a, bool n) {
+         BSTR b = nullptr;
+         const HRESULT r = a->get_accValue(Id(CHILDID_SELF), n ? nullptr : &b);
+         SysFreeString(b);
+         return r;
+     }},
+    {"get_accRole",
+     [](IAccessible* a, bool n) {
+         VARIANT v{};
+         return a->get_accRole(Id(1), n ? nullptr : &v);
+     }},
+    {"get_accState",
+     [](IAccessible* a, bool n) {
+         VARIANT v{};
+         return a->get_accState(Id(1), n ? nullptr : &v);
+     }},
+    {"get_accDescription",
+     [](IAccessible* a, bool n) {
+         BSTR b = nullptr;
+         return a->get_accDescription(Id(1), n ? nullptr : &b);
+     }},
+    {"get_accHelpTopic",
+     [](IAccessible* a, bool n) {
+         BSTR b = nullptr;
+         LONG t = 0;
+         return a->get_accHelpTopic(n ? nullptr : &b, Id(1), n ? nullptr : &t);
+     }},
+    {"get_accFocus",
+     [](IAccessible* a, bool n) {
+         VARIANT v{};
+         return a->get_accFocus(n ? nullptr : &v);
+     }},
+    {"accLocation",
+     [](IAccessible* a, bool n) {
+         LONG p[4] = {};
+         return a->accLocation(n ? nullptr : &p[0], &p[1], &p[2], &p[3], Id(1));
+     }},
+    {"accNavigate",
+     [](IAccessible* a, bool n) {
+         VARIANT v{};
+         return a->accNavigate(NAVDIR_NEXT, Id(1), n ? nullptr : &v);
+     }},
+    {"accHitTest",
+     [](IAccessible* a, bool n) {
+         VARIANT v{};
+         return a->accHitTest(0, 0, n ? nullptr : &v);
+     }},
+};
+
+TEST_F(AccessibileWin32, NullOutputsAreRefusedAndAKeptObjectOutlivesTheWindow) {
+    Scegli(10);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ASSERT_NE(a, nullptr);
+    for (const auto& [Metodo, Chiama] : Chiamate) {
+        EXPECT_EQ(Chiama(a.Get(), true), E_POINTER) << Metodo;
+        EXPECT_NE(Chiama(a.Get(), false), E_POINTER) << Metodo;
+    }
+    SendMessageW(f.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(f.Handle(), nullptr);
+    for (const auto& [Metodo, Chiama] : Chiamate) {
+        EXPECT_EQ(Chiama(a.Get(), false), RPC_E_DISCONNECTED) << Metodo;
+    }
+    EXPECT_EQ(a->accDoDefaultAction(Id(1)), RPC_E_DISCONNECTED);
+}
+
+// Events the window sends, as an out-of-context hook sees them.
+std::vector<std::pair<DWORD, LONG>> Eventi;
+HWND FinestraOsservata = nullptr;
+
+void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto, LONG Figlio,
+                       DWORD, DWORD) {
+    if (Finestra == FinestraOsservata && Oggetto == OBJID_CLIENT) {
+        Eventi.emplace_back(Evento, Figlio);
+    }
+}
+
+TEST_F(AccessibileWin32, AChoiceTellsReadersThatLinesAndValueChanged) {
+    FinestraOsservata = f.Handle();
+    Eventi.clear();
+    HWINEVENTHOOK Gancio = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                           Registra, GetCurrentProcessId(), 0,
+                                           WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(Gancio, nullptr);
+    Scegli(30);
+    MSG Messaggio;
+    while (PeekMessageW(&Messaggio, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&Messaggio);
+    }
+    UnhookWinEvent(Gancio);
+    EXPECT_EQ(Eventi, (std::vector<std::pair<DWORD, LONG>>{
+                          {EVENT_OBJECT_REORDER, CHILDID_SELF},
+                          {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF},
+                      }));
+}
+
+}  // namespace
