@@ -50,7 +50,12 @@ rm -f "$display_file"
 
 # ---- Wine: the prefix once, then a persistent server for the whole run -------
 
-mkdir -p "$WINEPREFIX"
+mkdir -p "$WINEPREFIX/drive_c"
+# A known volume C: for the fourth example, read by Wine when its server
+# starts: a label outside ASCII that code page 1252 holds, a serial number with
+# the top bit set.
+printf 'Città dati' >"$WINEPREFIX/drive_c/.windows-label"
+printf '8000abcd\n' >"$WINEPREFIX/drive_c/.windows-serial"
 staccato wineserver -p
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Creating the Wine prefix $WINEPREFIX"

@@ -145,8 +145,7 @@ TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
             EXPECT_EQ(p, (std::vector<LONG>{Origine.x, Origine.y + (i - 1) * Altezza,
                                             static_cast<LONG>(Riga.size()) * Colonna, Altezza}));
             VARIANT Colpito{};
-            EXPECT_EQ(Esito(a->accHitTest(p[0] + p[2] / 2, p[1] + p[3] / 2, &Colpito), Colpito),
-                      i);
+            EXPECT_EQ(Esito(a->accHitTest(p[0] + p[2] / 2, p[1] + p[3] / 2, &Colpito), Colpito), i);
         }
     }
 }
@@ -190,10 +189,10 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
     };
     for (const Punto& p : std::vector<Punto>{
              {0, 0, 1},
-             {Colonna * 49, Altezza * 2 + 1, 3},  // the serial number's first column
+             {Colonna * 49, Altezza * 2 + 1, 3},             // the serial number's first column
              {Colonna * 60, Altezza * 5 + 1, CHILDID_SELF},  // past the end of the note
-             {1, Altezza * 8 + 1, CHILDID_SELF},  // below the last line
-             {-1, 0, -1},  // left of the client area
+             {1, Altezza * 8 + 1, CHILDID_SELF},             // below the last line
+             {-1, 0, -1},                                    // left of the client area
          }) {
         SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
         VARIANT Colpito{};
@@ -310,8 +309,8 @@ TEST_F(AccessibileWin32, NullOutputsAreRefusedAndAKeptObjectOutlivesTheWindow) {
 std::vector<std::pair<DWORD, LONG>> Eventi;
 HWND FinestraOsservata = nullptr;
 
-void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto, LONG Figlio,
-                       DWORD, DWORD) {
+void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto, LONG Figlio, DWORD,
+                       DWORD) {
     if (Finestra == FinestraOsservata && Oggetto == OBJID_CLIENT) {
         Eventi.emplace_back(Evento, Figlio);
     }
@@ -320,9 +319,9 @@ void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto,
 TEST_F(AccessibileWin32, AChoiceTellsReadersThatLinesAndValueChanged) {
     FinestraOsservata = f.Handle();
     Eventi.clear();
-    HWINEVENTHOOK Gancio = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr,
-                                           Registra, GetCurrentProcessId(), 0,
-                                           WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK Gancio =
+        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, Registra,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(Gancio, nullptr);
     Scegli(30);
     MSG Messaggio;

@@ -69,7 +69,9 @@ HRESULT AccessibileReport::QueryInterface(REFIID riid, void** ppvObject) {
     return E_NOINTERFACE;
 }
 
-ULONG AccessibileReport::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&riferimenti_)); }
+ULONG AccessibileReport::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&riferimenti_));
+}
 
 ULONG AccessibileReport::Release() {
     const LONG Rimasti = InterlockedDecrement(&riferimenti_);
@@ -207,8 +209,8 @@ HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
     return Intero(CHILDID_SELF, pvarID);
 }
 
-HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth,
-                                       LONG* pcyHeight, VARIANT varID) {
+HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
+                                       VARIANT varID) {
     if (!Collegato()) {
         return RPC_E_DISCONNECTED;
     }

@@ -53,13 +53,11 @@ public:
                                                       BSTR* pszKeyboardShortcut) override;
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* pvarID) override;
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* pvarChildren) override;
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT varID,
-                                                   BSTR* pszDefaultAction) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT varID, BSTR* pszDefaultAction) override;
     HRESULT STDMETHODCALLTYPE accSelect(LONG flagsSelect, VARIANT varID) override;
     HRESULT STDMETHODCALLTYPE accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth,
                                           LONG* pcyHeight, VARIANT varID) override;
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG navDir, VARIANT varStart,
-                                          VARIANT* pvarEnd) override;
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEnd) override;
     HRESULT STDMETHODCALLTYPE accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) override;
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT varID) override;
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT varID, BSTR szName) override;

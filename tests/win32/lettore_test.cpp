@@ -1,0 +1,194 @@
+// Varnelo.exe read from another process, as a screen reader reads it: the
+// client program prints the names it gets, which must be the lines that the
+// reports print here, character for character.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "main_window/form1.h"
+#include "main_window/menu.h"
+#include "righe_attese.h"
+
+namespace {
+
+struct Lettore {
+    const char* Processore;
+    const wchar_t* Percorso;
+};
+
+// A build tree's file as Wine sees it: drive Z: is the host's root.
+std::wstring PercorsoWine(const wchar_t* Unix) {
+    std::wstring Percorso = std::wstring(L"Z:") + Unix;
+    for (auto& c : Percorso) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    return Percorso;
+}
+
+// A child process, ended if the test leaves it running.
+class Processo {
+public:
+    Processo() = default;
+    Processo(const Processo&) = delete;
+    Processo& operator=(const Processo&) = delete;
+    ~Processo() {
+        if (Info.hProcess != nullptr) {
+            if (WaitForSingleObject(Info.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(Info.hProcess, 99);
+            }
+            CloseHandle(Info.hProcess);
+            CloseHandle(Info.hThread);
+        }
+    }
+
+    bool Avvia(const std::wstring& Eseguibile, STARTUPINFOW& Avvio, bool Eredita) {
+        std::wstring Riga = L"\"" + Eseguibile + L"\"";
+        return CreateProcessW(Eseguibile.c_str(), Riga.data(), nullptr, nullptr, Eredita, 0,
+                              nullptr, nullptr, &Avvio, &Info) != FALSE;
+    }
+
+    // Its exit code once it has ended; a bound keeps a hung process from hanging the test.
+    DWORD Fine() {
+        DWORD Codice = STILL_ACTIVE;
+        if (WaitForSingleObject(Info.hProcess, 60000) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(Info.hProcess, &Codice);
+        }
+        return Codice;
+    }
+
+    PROCESS_INFORMATION Info{};
+};
+
+// Whether the process shows its window, looked for until it does or the
+// process ends; Wine's WaitForInputIdle may return before the window exists.
+bool FinestraAperta(const Processo& Varnelo) {
+    const std::wstring Didascalia(Varnelo::Didascalia.begin(), Varnelo::Didascalia.end());
+    for (int Volte = 0; Volte < 1200; ++Volte) {
+        if (FindWindowW(nullptr, Didascalia.c_str()) != nullptr) {
+            return true;
+        }
+        if (WaitForSingleObject(Varnelo.Info.hProcess, 50) != WAIT_TIMEOUT) {
+            return false;
+        }
+    }
+    return false;
+}
+
+std::u16string DaUtf8(const std::string& Testo) {
+    if (Testo.empty()) {
+        return {};
+    }
+    const auto Byte = static_cast<int>(Testo.size());
+    const int n =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Testo.data(), Byte, nullptr, 0);
+    std::wstring Largo(static_cast<std::size_t>(n), L'\0');
+    if (n == 0 || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Testo.data(), Byte,
+                                      Largo.data(), n) != n) {
+        ADD_FAILURE() << "not UTF-8: " << Testo;
+    }
+    return {Largo.begin(), Largo.end()};
+}
+
+// What the client printed: the names per Index, and the results after the close.
+struct Lettura {
+    std::map<int, Righe> Nomi;
+    std::string Chiusa;
+};
+
+Lettura Analizza(const std::string& Uscita) {
+    Lettura Letta;
+    std::istringstream Flusso(Uscita);
+    std::string Riga;
+    while (std::getline(Flusso, Riga)) {
+        int Index = 0;
+        std::size_t Numero = 0;
+        if (std::sscanf(Riga.c_str(), "== %d %zu", &Index, &Numero) == 2) {
+            Righe& Nomi = Letta.Nomi[Index];
+            while (Nomi.size() < Numero && std::getline(Flusso, Riga)) {
+                Nomi.push_back(DaUtf8(Riga));
+            }
+        } else if (Riga.rfind("chiusa ", 0) == 0) {
+            Letta.Chiusa = Riga.substr(7);
+        } else {
+            ADD_FAILURE() << "unexpected output: " << Riga;
+        }
+    }
+    return Letta;
+}
+
+void PrintTo(const Lettore& Client, std::ostream* Uscita) { *Uscita << Client.Processore; }
+
+class LettoreSchermo : public ::testing::TestWithParam<Lettore> {};
+
+TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheClose) {
+    STARTUPINFOW AvvioVarnelo{};
+    AvvioVarnelo.cb = sizeof AvvioVarnelo;
+    Processo Varnelo;
+    ASSERT_TRUE(Varnelo.Avvia(PercorsoWine(VARNELO_EXE), AvvioVarnelo, false)) << GetLastError();
+    ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
+
+    SECURITY_ATTRIBUTES Ereditabile{sizeof Ereditabile, nullptr, TRUE};
+    HANDLE Tubo = nullptr;
+    HANDLE Scrittura = nullptr;
+    ASSERT_TRUE(CreatePipe(&Tubo, &Scrittura, &Ereditabile, 0));
+    // Only the client's end is inherited, so the pipe ends when the client does.
+    SetHandleInformation(Tubo, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW AvvioLettore{};
+    AvvioLettore.cb = sizeof AvvioLettore;
+    AvvioLettore.dwFlags = STARTF_USESTDHANDLES;
+    AvvioLettore.hStdOutput = Scrittura;
+    AvvioLettore.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    Processo Client;
+    const bool Avviato = Client.Avvia(PercorsoWine(GetParam().Percorso), AvvioLettore, true);
+    CloseHandle(Scrittura);
+    std::string Uscita;
+    char Blocco[4096];
+    DWORD Letti = 0;
+    while (Avviato && ReadFile(Tubo, Blocco, sizeof Blocco, &Letti, nullptr) && Letti > 0) {
+        Uscita.append(Blocco, Letti);
+    }
+    CloseHandle(Tubo);
+    ASSERT_TRUE(Avviato) << GetLastError();
+    ASSERT_EQ(Client.Fine(), 0u) << Uscita;
+    EXPECT_EQ(Varnelo.Fine(), 0u) << "Varnelo.exe ends when the client closes it";
+
+    const Lettura Letta = Analizza(Uscita);
+    for (const Varnelo::VoceMenu& Voce : Varnelo::VociEsempi) {
+        Form1 f;
+        f.mnu_Click(Voce.Index);
+        EXPECT_EQ(Letta.Nomi.count(Voce.Index) ? Letta.Nomi.at(Voce.Index) : Righe{}, f.Righe())
+            << "example " << Voce.Index;
+    }
+    // Outside ASCII, as the volume and the labels have them.
+    ASSERT_GE(Letta.Nomi.count(30) ? Letta.Nomi.at(30).size() : 0, 7u) << Uscita;
+    ASSERT_EQ(Letta.Nomi.count(40) ? Letta.Nomi.at(40).size() : 0, 8u) << Uscita;
+    EXPECT_EQ(Letta.Nomi.at(30)[2].substr(0, 49),
+              AColonna50(u"Indirizzo più basso per un'applicazione", u""));
+    EXPECT_EQ(Letta.Nomi.at(30).back().substr(0, 49), AColonna50(u"granularità ", u""));
+    EXPECT_EQ(Letta.Nomi.at(40)[1], AColonna50(u"nome Volume", u"Città dati"));
+    EXPECT_EQ(Letta.Nomi.at(40)[5], u"    qui sopra è stato omesso l'uso delle costanti");
+
+    unsigned long SubitoDopo = 0;
+    unsigned long AProcessoFinito = 0;
+    ASSERT_EQ(std::sscanf(Letta.Chiusa.c_str(), "%lx %lx", &SubitoDopo, &AProcessoFinito), 2)
+        << Uscita;
+    EXPECT_TRUE(FAILED(static_cast<HRESULT>(SubitoDopo))) << Letta.Chiusa;
+    EXPECT_TRUE(FAILED(static_cast<HRESULT>(AProcessoFinito))) << Letta.Chiusa;
+}
+
+// The clients of the build: its own processor's, and others named by the build.
+const Lettore Lettori[] = {VARNELO_LETTORI};
+
+INSTANTIATE_TEST_SUITE_P(Lettori, LettoreSchermo, ::testing::ValuesIn(Lettori),
+                         [](const ::testing::TestParamInfo<Lettore>& Info) {
+                             return std::string(Info.param.Processore);
+                         });
+
+}  // namespace
