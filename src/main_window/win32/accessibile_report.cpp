@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "finestra_principale.h"
 #include "iid_accessible.h"
@@ -189,8 +190,11 @@ HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
     pvarID->vt = VT_EMPTY;
     POINT Punto{xLeft, yTop};
     RECT Client{};
-    if (!ScreenToClient(finestra_->Handle(), &Punto) ||
-        !GetClientRect(finestra_->Handle(), &Client)) {
+    // ScreenToClient sets no error code of its own.
+    if (!ScreenToClient(finestra_->Handle(), &Punto)) {
+        return E_FAIL;
+    }
+    if (!GetClientRect(finestra_->Handle(), &Client)) {
         return UltimoErrore();
     }
     if (!PtInRect(&Client, Punto)) {
@@ -404,8 +408,9 @@ RECT AccessibileReport::RettangoloRiga(LONG Riga) const {
 HRESULT AccessibileReport::SulloSchermo(RECT Rettangolo, LONG* Sinistra, LONG* Alto,
                                         LONG* Larghezza, LONG* Altezza) const {
     POINT Origine{0, 0};
+    // ClientToScreen sets no error code of its own.
     if (!ClientToScreen(finestra_->Handle(), &Origine)) {
-        return UltimoErrore();
+        return E_FAIL;
     }
     *Sinistra = Origine.x + Rettangolo.left;
     *Alto = Origine.y + Rettangolo.top;
