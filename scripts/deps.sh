@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh GROUP...
 #   program  build and open the Linux program
 #   tests    what the Linux tests, lint, fuzzing and benchmarks add
-#   windows  cross-build Varnelo.exe and test it under Wine
+#   windows  cross-build Varnelo.exe, package it (zip, MSI) and test it under Wine
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -13,7 +13,7 @@ program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations
 tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
-  xvfb xauth icoutils imagemagick python3-pefile)
+  xvfb xauth icoutils imagemagick python3-pefile wixl msitools)
 
 [ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows..." >&2; exit 2; }
 wanted=()

@@ -9,6 +9,9 @@ require x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix windows
 require wine wine windows
 require wineserver wine windows
 require Xvfb xvfb windows
+require wixl wixl windows
+require msibuild msitools windows
+require msiinfo msitools windows
 
 # The same prefix and settings as the "windows" test preset.
 export WINEPREFIX="$PWD/build/windows/wine"
