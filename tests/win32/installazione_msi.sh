@@ -121,10 +121,10 @@ niente_resta() {  # PACKAGE just uninstalled
   [ -z "$resti" ] || sbaglia "files left: $resti"
   [ -z "$(voci)" ] || sbaglia "uninstall entries left: $(voci)"
   # Windows Installer files its records under the codes, packed.
-  local codice aggiornamento
+  local codice aggiornamento tracce
   codice=$(proprieta "$1" ProductCode)
   aggiornamento=$(proprieta "$1" UpgradeCode)
-  local tracce="varnelo|${codice//[\{\}]/}|$(impacchetta "$codice")|$(impacchetta "$aggiornamento")"
+  tracce="varnelo|${codice//[\{\}]/}|$(impacchetta "$codice")|$(impacchetta "$aggiornamento")"
   local radice vista
   for radice in HKLM HKCU; do
     for vista in 64 32; do
