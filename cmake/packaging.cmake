@@ -18,6 +18,13 @@ else()
   # Library dependencies as dpkg-shlibdeps finds them in the program.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  if(CMAKE_CROSSCOMPILING)
+    # CPack would name the build machine's architecture, not the program's.
+    execute_process(
+      COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+      OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()
 endif()
 
 include(CPack)

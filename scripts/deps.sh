@@ -4,6 +4,8 @@
 #   program  build and open the Linux program
 #   tests    what the Linux tests, lint, fuzzing and benchmarks add
 #   windows  cross-build Varnelo.exe and test it under Wine
+#   arm64    cross-build the Linux program and its tests for arm64 and run the
+#            tests under qemu (adds dpkg's arm64 architecture when missing)
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -14,15 +16,20 @@ tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file)
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
   xvfb xauth icoutils imagemagick python3-pefile)
+# The target's libraries through multiarch, beside the native ones; Qt's host
+# tools stay the native packages'.
+arm64_packages=(crossbuild-essential-arm64 qt6-base-dev:arm64 libmount-dev:arm64
+  libgtest-dev:arm64 qemu-user)
 
-[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows|arm64..." >&2; exit 2; }
 wanted=()
 for group in "$@"; do
   case "$group" in
     program) wanted+=("${program_packages[@]}") ;;
     tests) wanted+=("${tests_packages[@]}") ;;
     windows) wanted+=("${windows_packages[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (program, tests or windows)" >&2; exit 2 ;;
+    arm64) wanted+=("${arm64_packages[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (program, tests, windows or arm64)" >&2; exit 2 ;;
   esac
 done
 
@@ -34,7 +41,15 @@ for package in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-install_line="apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+# An :arm64 package must never cost a native one: apt fails rather than remove.
+apt_options=(--no-install-recommends)
+add_arm64=0
+if [[ " ${missing[*]} " == *":arm64 "* ]]; then
+  apt_options+=(--no-remove)
+  dpkg --print-foreign-architectures | grep -qx arm64 || add_arm64=1
+fi
+install_line="apt-get update && apt-get install ${apt_options[*]} ${missing[*]}"
+[ $add_arm64 = 0 ] || install_line="dpkg --add-architecture arm64 && $install_line"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo >/dev/null; then
@@ -47,10 +62,14 @@ if [ "$(id -u)" -ne 0 ]; then
   as_root=(sudo)
 fi
 
+if [ $add_arm64 = 1 ]; then
+  echo "Adding dpkg's arm64 architecture, for the arm64 libraries"
+  "${as_root[@]}" dpkg --add-architecture arm64
+fi
 echo "Installing: ${missing[*]}"
 if ! "${as_root[@]}" apt-get update -q ||
    ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-       apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+       apt-get install -y -q "${apt_options[@]}" "${missing[@]}"; then
   echo "deps.sh: could not install the missing packages. As root, run:" >&2
   echo "  $install_line" >&2
   exit 1
