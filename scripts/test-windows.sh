@@ -131,6 +131,9 @@ prova_preset() {
   ctest --preset "$preset" --label-exclude pe
 
   staccato wineserver -k || true
+
+  step "$preset: package"
+  cpack --preset "$preset"
 }
 
 for preset in "${presets[@]}"; do
