@@ -36,13 +36,20 @@ BOOL CALLBACK SeDelProcesso(HWND Finestra, LPARAM Dati) {
 
 HWND FinestraDelProcesso(DWORD Processo) {
     Ricerca Cerca{Processo, nullptr};
-    for (DWORD Atteso = 0; Cerca.Trovata == nullptr && Atteso < AttesaMassimaMs; Atteso += PassoMs) {
-        EnumWindows(SeDelProcesso, reinterpret_cast<LPARAM>(&Cerca));
-        if (Cerca.Trovata == nullptr) {
-            Sleep(PassoMs);
-        }
-    }
+    EnumWindows(SeDelProcesso, reinterpret_cast<LPARAM>(&Cerca));
     return Cerca.Trovata;
+}
+
+// Asks Condizione again until it holds or the bound runs out; whether it held.
+template <typename Condizione>
+bool Attendi(Condizione Vale) {
+    for (DWORD Atteso = 0; Atteso < AttesaMassimaMs; Atteso += PassoMs) {
+        if (Vale()) {
+            return true;
+        }
+        Sleep(PassoMs);
+    }
+    return Vale();
 }
 
 // Dark pixels of the window's client area as it is on the screen, copied in
@@ -148,17 +155,18 @@ private:
 TEST(AvvioVarnelo, StartsPrintsEveryReportFromTheKeyboardAndEndsWithAltS) {
     const Programma Varnelo(L"\"" + PercorsoEseguibile() + L"\"");
     ASSERT_TRUE(Varnelo.Avviato()) << GetLastError();
-    // Idle once it has shown and painted its window and waits for input.
-    ASSERT_EQ(WaitForInputIdle(Varnelo.Handle(), AttesaMassimaMs), 0u);
 
-    HWND Finestra = FinestraDelProcesso(Varnelo.Id());
-    ASSERT_NE(Finestra, nullptr) << "Varnelo.exe showed no window";
+    HWND Finestra = nullptr;
+    ASSERT_TRUE(Attendi([&] {
+        Finestra = FinestraDelProcesso(Varnelo.Id());
+        return Finestra != nullptr && IsWindowVisible(Finestra);
+    })) << "Varnelo.exe showed no window";
     wchar_t Titolo[64] = {};
     GetWindowTextW(Finestra, Titolo, 64);
     EXPECT_STREQ(Titolo, L"Varnelo di implentazione routine API");
     EXPECT_NE(GetMenu(Finestra), nullptr);
-    EXPECT_TRUE(IsWindowVisible(Finestra));
-    EXPECT_EQ(PuntiScritti(Finestra), 0);
+    // Blank, once painted: nothing is printed before the first choice.
+    EXPECT_TRUE(Attendi([&] { return PuntiScritti(Finestra) == 0; }));
 
     SetForegroundWindow(Finestra);
     int Punti = 0;
