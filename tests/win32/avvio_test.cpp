@@ -40,7 +40,7 @@ HWND FinestraDelProcesso(DWORD Processo) {
     return Cerca.Trovata;
 }
 
-// Asks Condizione again until it holds or the bound runs out; whether it held.
+// Asks Vale again until it holds or the bound runs out; whether it held.
 template <typename Condizione>
 bool Attendi(Condizione Vale) {
     for (DWORD Atteso = 0; Atteso < AttesaMassimaMs; Atteso += PassoMs) {
@@ -111,14 +111,13 @@ void Premi(WORD Codice) {
 // Waits until the painted client area differs from Prima and has stopped
 // changing; its count then.
 int DopoIlCambio(HWND Finestra, int Prima) {
-    int Ora = PuntiScritti(Finestra);
     int Precedente = Prima;
-    for (DWORD Atteso = 0; (Ora == Prima || Ora != Precedente) && Atteso < AttesaMassimaMs;
-         Atteso += PassoMs) {
-        Sleep(PassoMs);
+    int Ora = Prima;
+    Attendi([&] {
         Precedente = Ora;
         Ora = PuntiScritti(Finestra);
-    }
+        return Ora != Prima && Ora == Precedente;
+    });
     return Ora;
 }
 
