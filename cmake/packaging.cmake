@@ -1,4 +1,4 @@
-# ---- Packages: a .deb of the Linux program, a zip of Varnelo.exe ---------------
+# ---- Packages: a .deb of the Linux program, a zip of Varnelo.exe per processor --
 
 set(CPACK_PACKAGE_NAME varnelo)
 set(CPACK_PACKAGE_VENDOR "Varnelo")
@@ -9,7 +9,11 @@ set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-win64)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-win64)
+  else()
+    set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-win32)
+  endif()
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 else()
   set(CPACK_GENERATOR DEB)
