@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # clang-tidy and cppcheck over the project's own sources, as built by a preset
-# (its compile_commands.json). Usage: scripts/lint.sh [preset, default ci]
+# (its compile_commands.json).
+# Usage: scripts/lint.sh [PRESET | BUILD_DIR]   (default ci: build/ci; a name with
+# a slash is a build folder, e.g. build/trixie-ci configured with -B)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/require.sh
 require clang-tidy clang-tidy tests
 require cppcheck cppcheck tests
-build_dir=build/${1:-ci}
+build_dir=${1:-ci}
+[[ $build_dir == */* ]] || build_dir=build/$build_dir
 [ -f "$build_dir/compile_commands.json" ] || { echo "lint.sh: configure $build_dir first" >&2; exit 2; }
 
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
