@@ -16,9 +16,11 @@ mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
   grep -v -e '^src/.*/win32/' -e '^tests/win32/' -e '^tests/fuzz/')
 
 echo "clang-tidy $(clang-tidy --version | grep -o 'version [0-9.]*'): ${#sources[@]} files"
-# Only the count of warnings in system headers is left out of what clang-tidy says.
+# Only the count of warnings in system headers, and the progress lines that newer
+# releases print for each file, are left out of what clang-tidy says.
 printf '%s\n' "${sources[@]}" |
-  xargs -P 2 -n 4 clang-tidy -p "$build_dir" --quiet 2> >(grep -v ' warnings\? generated\.$' >&2)
+  xargs -P 2 -n 4 clang-tidy -p "$build_dir" --quiet \
+    2> >(grep -v -e ' warnings\? generated\.$' -e '^\[[0-9]*/[0-9]*\] Processing file ' >&2)
 
 echo "cppcheck $(cppcheck --version | grep -o '[0-9.]*$')"
 cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++20 --language=c++ \
