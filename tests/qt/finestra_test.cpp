@@ -29,7 +29,7 @@ class Finestra : public ::testing::Test {
 protected:
     void SetUp() override {
         f.show();
-        QApplication::setActiveWindow(&f);
+        f.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     }
 
