@@ -2,27 +2,35 @@
 # Installs the MSI as an administrator does (msiexec /qn) in a Wine prefix made
 # fresh for it, and checks the machine after each step: the exe of the
 # package's processor in Program Files, the Start-menu entry starting it, one
-# uninstall entry, a reinstall that adds none, the upgrade rule both ways, and
-# uninstalls that leave nothing behind.
-# Usage: installazione_msi.sh PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON PREFIX
-# Needs a display (DISPLAY), as the other Wine tests do.
+# uninstall entry in the registry view of the package's processor, a
+# reinstall that adds none, the upgrade rule both ways, and uninstalls that
+# leave nothing behind.
+# Usage: installazione_msi.sh WINE win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
+# WINE is the loader for the prefix's processor. Needs a display (DISPLAY), as
+# the other Wine tests do.
 set -euo pipefail
-pkg=$1
-successivo=$2
-avvio=$3
-icona=$4
-export WINEPREFIX=$5
-export WINEARCH=win64 WINEDEBUG=-all
+wine=$1
+export WINEARCH=$2 WINEPREFIX=$3
+pkg=$4
+successivo=$5
+avvio=$6
+icona=$7
+export WINEDEBUG=-all
 # No Mono or Gecko installers, no desktop menu entries.
 export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml="
 
 proprieta() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
 versione=$(proprieta "$pkg" ProductVersion)
 versione_successiva=$(proprieta "$successivo" ProductVersion)
-case $(msiinfo suminfo "$pkg" | sed -n 's/^Template: //p') in
-  "x64;1040") programmi="Program Files" macchina="64 86" ;;
-  "Intel;1040") programmi="Program Files (x86)" macchina="4c 01" ;;
-  *) echo "the package names no known platform" >&2; exit 2 ;;
+# The registry views a reg query can name: 32-bit Windows has one.
+viste="64 32"
+[ "$WINEARCH" = win64 ] || viste=32
+# Where the package belongs: the Program Files and registry view of its processor.
+case "$(msiinfo suminfo "$pkg" | sed -n 's/^Template: //p') $WINEARCH" in
+  "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
+  "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
+  "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
+  *) echo "the package names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
 esac
 cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
 eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
@@ -45,23 +53,23 @@ mkdir -p "$WINEPREFIX"
 log="$WINEPREFIX/log"
 mkdir "$log"
 staccato wineserver -p
-staccato wine wineboot --init
+staccato "$wine" wineboot --init
 # Without a window manager a managed window takes 2 s to hide or destroy.
-staccato wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+staccato "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 echo "fresh Wine prefix: $((SECONDS - inizio)) s"
 (cd "$WINEPREFIX/drive_c" && find . -type f | sort) >"$log/file-prima"
 
 # msiexec's status; Unix keeps its low byte, so a failed install (1603) is 67.
 msiexec() {  # ACTION PACKAGE LOG
-  setsid -w wine msiexec "$1" "$(windows "$2")" /qn /l*v "$(windows "$log/$3")" \
+  setsid -w "$wine" msiexec "$1" "$(windows "$2")" /qn /l*v "$(windows "$log/$3")" \
     </dev/null >/dev/null 2>&1
 }
 
 # "VIEW KEY VERSION" for each uninstall entry named Varnelo, in both registry views.
 voci() {
   local vista
-  for vista in 64 32; do
-    setsid -w wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+  for vista in $viste; do
+    setsid -w "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
       "/reg:$vista" </dev/null >"$log/reg-$vista" 2>/dev/null || true
     tr -d '\r' <"$log/reg-$vista" | awk -F'    ' -v vista="$vista" '
       /^HKEY_/ { chiave = $0 }
@@ -74,8 +82,9 @@ voci() {
 una_voce() {  # VERSION
   local trovate
   trovate=$(voci)
-  [ "$(grep -c . <<<"$trovate")" = 1 ] && [ "${trovate##* }" = "$1" ] ||
-    sbaglia "not exactly one uninstall entry Varnelo $1: '${trovate}'"
+  [ "$(grep -c . <<<"$trovate")" = 1 ] && [ "${trovate%% *}" = "$vista_voce" ] &&
+    [ "${trovate##* }" = "$1" ] ||
+    sbaglia "not exactly one uninstall entry Varnelo $1 in view $vista_voce: '${trovate}'"
 }
 
 # The Start-menu entries named Varnelo, relative to C:. Wine resolves
@@ -127,8 +136,8 @@ niente_resta() {  # PACKAGE just uninstalled
   tracce="varnelo|${codice//[\{\}]/}|$(impacchetta "$codice")|$(impacchetta "$aggiornamento")"
   local radice vista
   for radice in HKLM HKCU; do
-    for vista in 64 32; do
-      staccato wine reg export "$radice" "$(windows "$log/$radice-$vista.reg")" /y "/reg:$vista" ||
+    for vista in $viste; do
+      staccato "$wine" reg export "$radice" "$(windows "$log/$radice-$vista.reg")" /y "/reg:$vista" ||
         { sbaglia "$radice /reg:$vista cannot be exported"; continue; }
       iconv -f UTF-16 -t UTF-8 "$log/$radice-$vista.reg" | grep -i -E "$tracce" |
         sed "s|^|$radice /reg:$vista: |" >"$log/resti-$radice-$vista" || true
@@ -137,22 +146,24 @@ niente_resta() {  # PACKAGE just uninstalled
   done
 }
 
-# ---- Not before Windows 7 ------------------------------------------------------------
+# ---- Not before Windows 7, and from Windows 7 on ------------------------------------
 
-staccato wine reg add 'HKCU\Software\Wine' /v Version /d vista /f || sbaglia "no Windows Vista"
+staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d vista /f || sbaglia "no Windows Vista"
 esito=0
 msiexec /i "$pkg" vista.log || esito=$?
 [ "$esito" = 67 ] || sbaglia "on Windows Vista msiexec /i exited $esito, not 1603"
 [ ! -e "$cartella" ] || sbaglia "on Windows Vista the package installed"
-staccato wine reg delete 'HKCU\Software\Wine' /v Version /f || sbaglia "Windows Vista stays"
+# Everything from here on as the oldest Windows the package takes.
+staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d win7 /f || sbaglia "no Windows 7"
 
 # ---- Install, start, reinstall, uninstall ------------------------------------------
 
 msiexec /i "$pkg" installa.log || sbaglia "msiexec /i exited $?"
+grep -q '^Property(S): VersionNT = 601$' "$log/installa.log" || sbaglia "not installed as Windows 7"
 installato "$versione"
 icona_prodotto "$pkg"
 menu=$(voci_menu | head -n1)
-setsid -w wine "$avvio" "C:\\${menu//\//\\}" "$eseguibile" </dev/null >"$log/avvio" 2>&1 ||
+setsid -w "$wine" "$avvio" "C:\\${menu//\//\\}" "$eseguibile" </dev/null >"$log/avvio" 2>&1 ||
   sbaglia "from the Start menu: $(cat "$log/avvio")"
 msiexec /i "$pkg" reinstalla.log || sbaglia "msiexec /i again exited $?"
 una_voce "$versione"
