@@ -1,4 +1,4 @@
-# ---- Packages: a .deb of the Linux program, a zip of Varnelo.exe ---------------
+# ---- Packages: a .deb of the Linux program; a zip and an MSI per processor -----
 
 set(CPACK_PACKAGE_NAME varnelo)
 set(CPACK_PACKAGE_VENDOR "Varnelo")
@@ -8,9 +8,32 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-win64)
+  # Each processor's package is a product of its own: its own upgrade code.
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$")
+    set(VARNELO_PIATTAFORMA_MSI x64)
+    set(suffisso_zip win64)
+    set(CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO 87B133AB-A42B-4794-B3A4-0B3499F1B747)
+  elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^i[3-6]86$")
+    set(VARNELO_PIATTAFORMA_MSI x86)
+    set(suffisso_zip win32)
+    set(CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO 7F2BEF91-5EB5-416B-9876-747F4624A3DA)
+  else()
+    message(FATAL_ERROR "No Windows package for the processor '${CMAKE_SYSTEM_PROCESSOR}'")
+  endif()
+
+  set(CPACK_GENERATOR ZIP External)
+  set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-${suffisso_zip})
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+
+  find_program(VARNELO_WIXL wixl REQUIRED)
+  find_program(VARNELO_MSIBUILD msibuild REQUIRED)
+  set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+  set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/pacchetto_msi.cmake)
+  set(CPACK_VARNELO_MSI_PIATTAFORMA ${VARNELO_PIATTAFORMA_MSI})
+  set(CPACK_VARNELO_MSI_SORGENTE ${PROJECT_SOURCE_DIR}/resources/windows/varnelo.wxs)
+  set(CPACK_VARNELO_MSI_ICONA ${PROJECT_SOURCE_DIR}/resources/icons/varnelo.ico)
+  set(CPACK_VARNELO_WIXL ${VARNELO_WIXL})
+  set(CPACK_VARNELO_MSIBUILD ${VARNELO_MSIBUILD})
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -18,6 +41,13 @@ else()
   # Library dependencies as dpkg-shlibdeps finds them in the program.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  if(CMAKE_CROSSCOMPILING)
+    # CPack would name the build machine's architecture, not the program's.
+    execute_process(
+      COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+      OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()
 endif()
 
 include(CPack)

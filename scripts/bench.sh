@@ -40,7 +40,7 @@ v_kib=$(cut -d' ' -f2 "$work/varnelo" | median); b_kib=$(cut -d' ' -f2 "$work/ba
 
 strip -o "$work/Varnelo" "$bin/Varnelo"
 linux_size="$(stat -c %s "$work/Varnelo") bytes"
-exe=build/windows/bin/Varnelo.exe
+exe=build/windows-x64/bin/Varnelo.exe
 exe_size="(not built: scripts/test-windows.sh)"
 if [ -f "$exe" ]; then
   x86_64-w64-mingw32-strip -o "$work/Varnelo.exe" "$exe"

@@ -3,7 +3,11 @@
 # Usage: scripts/deps.sh GROUP...
 #   program  build and open the Linux program
 #   tests    what the Linux tests, lint, fuzzing and benchmarks add
-#   windows  cross-build Varnelo.exe and test it under Wine
+#   windows  cross-build both Varnelo.exe (x86-64 and i686), package them (zip,
+#            MSI) and test them under Wine; adds the i386 architecture to dpkg
+#            for wine32 if it is missing
+#   arm64    cross-build the Linux program and its tests for arm64 and run the
+#            tests under qemu; adds the arm64 architecture to dpkg if it is missing
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -12,17 +16,24 @@ program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations
   libmount-dev fonts-dejavu-core)
 tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file)
-windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
-  xvfb xauth icoutils imagemagick python3-pefile)
+# wine32 comes from the i386 architecture: it runs the 32-bit Varnelo.exe.
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
+  binutils-mingw-w64-i686 googletest wine wine64 wine32:i386 xvfb xauth icoutils imagemagick
+  python3-pefile wixl msitools)
+# The target's libraries through multiarch, beside the native ones; Qt's host
+# tools stay the native packages'.
+arm64_packages=(crossbuild-essential-arm64 qt6-base-dev:arm64 libmount-dev:arm64
+  libgtest-dev:arm64 qemu-user)
 
-[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows|arm64..." >&2; exit 2; }
 wanted=()
 for group in "$@"; do
   case "$group" in
     program) wanted+=("${program_packages[@]}") ;;
     tests) wanted+=("${tests_packages[@]}") ;;
     windows) wanted+=("${windows_packages[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (program, tests or windows)" >&2; exit 2 ;;
+    arm64) wanted+=("${arm64_packages[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (program, tests, windows or arm64)" >&2; exit 2 ;;
   esac
 done
 
@@ -34,7 +45,26 @@ for package in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-install_line="apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+# Architectures that missing packages name (wine32:i386) and dpkg does not have yet.
+# A package of another architecture must never cost a native one: apt fails
+# rather than remove.
+apt_options=(--no-install-recommends)
+new_architectures=()
+for package in "${missing[@]}"; do
+  [[ "$package" == *:* ]] || continue
+  [[ " ${apt_options[*]} " == *" --no-remove "* ]] || apt_options+=(--no-remove)
+  architecture=${package##*:}
+  if [ "$architecture" != "$(dpkg --print-architecture)" ] &&
+     ! dpkg --print-foreign-architectures | grep -qx "$architecture" &&
+     [[ " ${new_architectures[*]} " != *" $architecture "* ]]; then
+    new_architectures+=("$architecture")
+  fi
+done
+
+install_line="apt-get update && apt-get install ${apt_options[*]} ${missing[*]}"
+for architecture in "${new_architectures[@]}"; do
+  install_line="dpkg --add-architecture $architecture && $install_line"
+done
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo >/dev/null; then
@@ -47,10 +77,18 @@ if [ "$(id -u)" -ne 0 ]; then
   as_root=(sudo)
 fi
 
+for architecture in "${new_architectures[@]}"; do
+  echo "Adding the $architecture architecture to dpkg (dpkg --add-architecture $architecture)"
+  if ! "${as_root[@]}" dpkg --add-architecture "$architecture"; then
+    echo "deps.sh: could not add the $architecture architecture. As root, run:" >&2
+    echo "  $install_line" >&2
+    exit 1
+  fi
+done
 echo "Installing: ${missing[*]}"
 if ! "${as_root[@]}" apt-get update -q ||
    ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-       apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+       apt-get install -y -q "${apt_options[@]}" "${missing[@]}"; then
   echo "deps.sh: could not install the missing packages. As root, run:" >&2
   echo "  $install_line" >&2
   exit 1

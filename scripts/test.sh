@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every check headless: lint,
 # fuzzing, the sanitizer build, Windows under Wine, and the Linux suite last.
-# VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine.
+# VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine; VARNELO_ARM64=1
+# adds the arm64 build, its tests under qemu.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
 
 groups=(program tests)
 [ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || groups+=(windows)
+[ "${VARNELO_ARM64:-0}" != 1 ] || groups+=(arm64)
 scripts/deps.sh "${groups[@]}"
 
 step() { printf '\n==== %s\n' "$*"; }
@@ -32,6 +34,11 @@ ctest --preset asan
 if [ "${VARNELO_SKIP_WINDOWS:-0}" != 1 ]; then
   step "Windows under Wine"
   scripts/test-windows.sh
+fi
+
+if [ "${VARNELO_ARM64:-0}" = 1 ]; then
+  step "Linux arm64 under qemu"
+  scripts/test-arm64.sh
 fi
 
 step "Linux tests"

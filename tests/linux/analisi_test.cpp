@@ -57,7 +57,7 @@ TEST(AnalizzaListaCpu, ReadsTheKernelFormatAndRejectsEverythingElse) {
         const auto Insieme = AnalizzaListaCpu(c.Testo);
         ASSERT_EQ(Insieme.has_value(), c.Numero.has_value());
         if (Insieme) {
-            EXPECT_EQ(Insieme->Numero, *c.Numero);
+            EXPECT_EQ(Insieme->Numero, c.Numero);
             EXPECT_EQ(Insieme->Maschera, c.Maschera);
         }
     }

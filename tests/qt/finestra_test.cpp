@@ -29,7 +29,7 @@ class Finestra : public ::testing::Test {
 protected:
     void SetUp() override {
         f.show();
-        QApplication::setActiveWindow(&f);
+        f.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     }
 
@@ -139,11 +139,20 @@ TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
                             QStringLiteral("c:\\"));
     EXPECT_EQ(Righe[5], QStringLiteral("    qui sopra è stato omesso l'uso delle costanti"));
 
-    // A point on the first character of line 6 names that character.
-    const int Inizio = static_cast<int>(Letto.indexOf(QStringLiteral("    qui")));
-    const QRect Carattere = Testo->characterRect(Inizio);
-    ASSERT_FALSE(Carattere.isEmpty());
-    EXPECT_EQ(Testo->offsetAtPoint(Carattere.center()), Inizio);
+    // The first character of the text, of line 2 and of line 6: each lies at the left
+    // edge, one line below the one before, and a point on it names it.
+    const QRect Primo = Testo->characterRect(0);
+    int RigaPrima = -1;
+    for (const int Inizio : {0, static_cast<int>(Letto.indexOf(QLatin1Char('\n'))) + 1,
+                             static_cast<int>(Letto.indexOf(QStringLiteral("    qui")))}) {
+        SCOPED_TRACE(Inizio);
+        const QRect Carattere = Testo->characterRect(Inizio);
+        ASSERT_FALSE(Carattere.isEmpty());
+        EXPECT_EQ(Carattere.left(), Primo.left());
+        EXPECT_GT(Carattere.top(), RigaPrima);
+        RigaPrima = Carattere.top();
+        EXPECT_EQ(Testo->offsetAtPoint(Carattere.center()), Inizio);
+    }
 }
 
 TEST_F(Finestra, AssistiveTechnologySeesTheMenuTree) {
@@ -155,6 +164,36 @@ TEST_F(Finestra, AssistiveTechnologySeesTheMenuTree) {
     QAccessibleInterface* Menu = QAccessible::queryAccessibleInterface(MenuVarnelo(f));
     ASSERT_EQ(Menu->childCount(), 4);
     EXPECT_EQ(Menu->child(2)->text(QAccessible::Name), QStringLiteral("3. esempio"));
+}
+
+// An assistive technology in the program's process: when the report view is
+// hidden, it reads what the view says.
+class LettoreAlNascondere : public QObject {
+public:
+    bool eventFilter(QObject* Oggetto, QEvent* Evento) override {
+        if (Evento->type() == QEvent::Hide) {
+            QAccessibleInterface* Vista = QAccessible::queryAccessibleInterface(Oggetto);
+            if (Vista != nullptr && Vista->isValid()) {
+                Letti += Vista->text(QAccessible::Name).size();
+                Letti += Vista->textInterface()->characterRect(0).width();
+            }
+        }
+        return false;
+    }
+    qsizetype Letti = 0;
+};
+
+TEST(FinestraChiusa, NothingReadsTheReportOnceItsWindowIsGone) {
+    LettoreAlNascondere Lettore;
+    auto* f = new FinestraPrincipale;
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    MenuVarnelo(*f)->actions()[3]->trigger();
+    f->Vista()->installEventFilter(&Lettore);
+    const QAccessible::Id Vista =
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(f->Vista()));
+    delete f;  // under the sanitizers, a read of the destroyed report fails here
+    EXPECT_EQ(QAccessible::accessibleInterface(Vista), nullptr);
 }
 
 }  // namespace

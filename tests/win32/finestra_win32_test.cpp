@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
+#include <string_view>
 
 #include "finestra_principale.h"
 #include "menu_win32.h"
@@ -68,13 +70,69 @@ TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
     }
 }
 
-TEST_F(FinestraWin32, ClientAreaIsTheDesignedSizeAtTheWindowsDpi) {
+// ---- Client size through the run-time DPI lookups and their fallbacks ---------
+
+UINT WINAPI Dpi144(HWND) { return 144; }
+
+UINT DpiAdattamento = 0;
+BOOL WINAPI AdattaA(LPRECT Rettangolo, DWORD Stile, BOOL ConMenu, DWORD StileEsteso, UINT Dpi) {
+    DpiAdattamento = Dpi;
+    return AdjustWindowRectEx(Rettangolo, Stile, ConMenu, StileEsteso);
+}
+
+// Through void(*)(), the one function type a cast to FARPROC may pass.
+template <typename Funzione>
+FARPROC ComeFarproc(Funzione* Indirizzo) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(Indirizzo));
+}
+
+FARPROC Nessuna(const char*) { return nullptr; }
+
+FARPROC SoloDpi144(const char* Nome) {
+    return std::string_view(Nome) == "GetDpiForWindow" ? ComeFarproc(&Dpi144) : nullptr;
+}
+
+FARPROC Entrambe144(const char* Nome) {
+    return std::string_view(Nome) == "AdjustWindowRectExForDpi" ? ComeFarproc(&AdattaA)
+                                                                : SoloDpi144(Nome);
+}
+
+struct CasoDpi {
+    const char* Nome;
+    Varnelo::CercaInUser32 Cerca;
+    SIZE Client;
+    UINT DpiAdattamento;  // what AdjustWindowRectExForDpi was asked for; 0 if not called
+};
+
+void PrintTo(const CasoDpi& Caso, std::ostream* Uscita) { *Uscita << Caso.Nome; }
+
+class DpiFinestra : public ::testing::TestWithParam<CasoDpi> {};
+
+TEST_P(DpiFinestra, ClientAreaIs384By188At96DpiAndScales) {
+    HDC Schermo = GetDC(nullptr);
+    ASSERT_NE(Schermo, nullptr);
+    const int DpiSchermo = GetDeviceCaps(Schermo, LOGPIXELSX);
+    ReleaseDC(nullptr, Schermo);
+    ASSERT_EQ(DpiSchermo, 96) << "the cases expect Wine's screen at 96 DPI";
+
+    DpiAdattamento = 0;
+    const Varnelo::FunzioniDpi Funzioni(GetParam().Cerca);
+    Varnelo::FinestraPrincipale f(GetModuleHandleW(nullptr), Funzioni);
+    ASSERT_TRUE(f.Crea()) << GetLastError();
     RECT Client{};
     GetClientRect(f.Handle(), &Client);
-    const UINT Dpi = GetDpiForWindow(f.Handle());
-    EXPECT_EQ(Client.right, MulDiv(384, static_cast<int>(Dpi), 96));
-    EXPECT_EQ(Client.bottom, MulDiv(188, static_cast<int>(Dpi), 96));
+    EXPECT_EQ(Client.right, GetParam().Client.cx);
+    EXPECT_EQ(Client.bottom, GetParam().Client.cy);
+    EXPECT_EQ(DpiAdattamento, GetParam().DpiAdattamento);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ricerche, DpiFinestra,
+    ::testing::Values(CasoDpi{"SystemsOwn", Varnelo::CercaNelSistema, {384, 188}, 0},
+                      CasoDpi{"NeitherAsOnWindows7", Nessuna, {384, 188}, 0},
+                      CasoDpi{"GetDpiForWindowAloneAt144", SoloDpi144, {576, 282}, 0},
+                      CasoDpi{"BothAt144", Entrambe144, {576, 282}, 144}),
+    [](const auto& Caso) { return std::string(Caso.param.Nome); });
 
 TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
     ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);

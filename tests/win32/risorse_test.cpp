@@ -8,16 +8,9 @@
 #include <tuple>
 #include <vector>
 
-namespace {
+#include "percorso_eseguibile.h"
 
-// Varnelo.exe as Wine sees the build tree: drive Z: is the host's root.
-std::wstring PercorsoEseguibile() {
-    std::wstring Percorso = L"Z:" VARNELO_EXE;
-    for (auto& c : Percorso) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return Percorso;
-}
+namespace {
 
 class Risorse : public ::testing::Test {
 protected:
@@ -81,18 +74,18 @@ BOOL CALLBACK PrimoNome(HMODULE, LPCWSTR, LPWSTR Nome, LONG_PTR Risultato) {
     return FALSE;
 }
 
+// A callback, not a lambda: on x86 it must be stdcall.
+BOOL CALLBACK ContaNomi(HMODULE, LPCWSTR, LPWSTR, LONG_PTR Conta) {
+    ++*reinterpret_cast<int*>(Conta);
+    return TRUE;
+}
+
 TEST(IconeEseguibile, OneGroupOfThreeImages) {
     HMODULE Modulo = LoadLibraryExW(PercorsoEseguibile().c_str(), nullptr,
                                     LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(Modulo, nullptr);
     int Gruppi = 0;
-    EnumResourceNamesW(
-        Modulo, RT_GROUP_ICON,
-        [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR Conta) -> BOOL {
-            ++*reinterpret_cast<int*>(Conta);
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&Gruppi));
+    EnumResourceNamesW(Modulo, RT_GROUP_ICON, ContaNomi, reinterpret_cast<LONG_PTR>(&Gruppi));
     EXPECT_EQ(Gruppi, 1);
 
     LPWSTR Nome = nullptr;

@@ -15,6 +15,10 @@ FinestraPrincipale::FinestraPrincipale() : vista_(new VistaReport(form_, this)) 
     resize(sizeHint());
 }
 
+// QWidget's destructor would delete the view only after form_ is gone, and hiding
+// it on the way can still make it paint or be read.
+FinestraPrincipale::~FinestraPrincipale() { delete takeCentralWidget(); }
+
 void FinestraPrincipale::CreaMenu() {
     QMenu* Esempi = menuBar()->addMenu(InQString(Varnelo::DidascaliaMenuVarnelo));
     for (const auto& Voce : Varnelo::VociEsempi) {

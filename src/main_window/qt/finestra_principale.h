@@ -12,6 +12,9 @@ class FinestraPrincipale : public QMainWindow {
 
 public:
     FinestraPrincipale();
+    ~FinestraPrincipale() override;
+    FinestraPrincipale(const FinestraPrincipale&) = delete;
+    FinestraPrincipale& operator=(const FinestraPrincipale&) = delete;
 
     const Form1& Form() const { return form_; }
     VistaReport* Vista() const { return vista_; }
@@ -22,5 +25,5 @@ private:
     void Esci();
 
     Form1 form_;
-    VistaReport* vista_;
+    VistaReport* vista_;  // refers to form_, so it goes first (see the destructor)
 };

@@ -41,7 +41,9 @@ QRect VistaReport::RettangoloCarattere(int Posizione) const {
     if (Posizione < 0 || Posizione >= t.size()) {
         return {};
     }
-    const qsizetype InizioRiga = t.lastIndexOf(QLatin1Char('\n'), Posizione - 1) + 1;
+    // lastIndexOf(c, -1) would search from the end of the text.
+    const qsizetype InizioRiga =
+        Posizione == 0 ? 0 : t.lastIndexOf(QLatin1Char('\n'), Posizione - 1) + 1;
     const auto Riga = static_cast<int>(t.left(Posizione).count(QLatin1Char('\n')));
     const QFontMetrics Misure(font());
     const int x = Margine + Misure.horizontalAdvance(t.mid(InizioRiga, Posizione - InizioRiga));

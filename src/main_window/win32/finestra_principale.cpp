@@ -1,6 +1,7 @@
 #include "finestra_principale.h"
 
 #include <new>
+#include <optional>
 
 #include "accessibile_report.h"
 #include "disegno.h"
@@ -30,14 +31,17 @@ bool RegistraClasse(HINSTANCE Istanza, WNDPROC Procedura) {
     return RegisterClassExW(&Classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// The window size whose client area is the designed one at Dpi, menu included.
-SIZE DimensioneFinestra(HWND Finestra, UINT Dpi) {
+// The window size whose client area is the designed one at Dpi, menu included;
+// nothing if the system cannot work it out.
+std::optional<SIZE> DimensioneFinestra(const FunzioniDpi& Funzioni, HWND Finestra, UINT Dpi) {
     RECT Rettangolo{0, 0, MulDiv(LarghezzaClient, static_cast<int>(Dpi), 96),
                     MulDiv(AltezzaClient, static_cast<int>(Dpi), 96)};
     const auto Stile = static_cast<DWORD>(GetWindowLongPtrW(Finestra, GWL_STYLE));
     const auto StileEsteso = static_cast<DWORD>(GetWindowLongPtrW(Finestra, GWL_EXSTYLE));
-    AdjustWindowRectExForDpi(&Rettangolo, Stile, TRUE, StileEsteso, Dpi);
-    return {Rettangolo.right - Rettangolo.left, Rettangolo.bottom - Rettangolo.top};
+    if (!Funzioni.AdattaRettangolo(Rettangolo, Stile, TRUE, StileEsteso, Dpi)) {
+        return std::nullopt;
+    }
+    return SIZE{Rettangolo.right - Rettangolo.left, Rettangolo.bottom - Rettangolo.top};
 }
 
 }  // namespace
@@ -118,13 +122,13 @@ bool FinestraPrincipale::OnCreate() {
         }
         return false;
     }
-    const UINT Dpi = GetDpiForWindow(hwnd_);
+    const UINT Dpi = dpi_.DellaFinestra(hwnd_);
     carattere_ = CarattereConsole::PerDpi(Dpi);
-    const SIZE Dimensione = DimensioneFinestra(hwnd_, Dpi);
+    const std::optional<SIZE> Dimensione = DimensioneFinestra(dpi_, hwnd_, Dpi);
     // Placed by the system (CW_USEDEFAULT); only the size is the program's.
-    SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione.cx, Dimensione.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
+    return Dimensione.has_value() &&
+           SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione->cx, Dimensione->cy,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 void FinestraPrincipale::OnPaint() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "carattere_console.h"
+#include "funzioni_dpi.h"
 #include "main_window/form1.h"
 
 namespace Varnelo {
@@ -15,7 +16,9 @@ class AccessibileReport;
 
 class FinestraPrincipale {
 public:
-    explicit FinestraPrincipale(HINSTANCE Istanza) : istanza_(Istanza) {}
+    // Dpi: the system's functions; a test hands in its own lookup's.
+    explicit FinestraPrincipale(HINSTANCE Istanza, const FunzioniDpi& Dpi = FunzioniDpiDelSistema())
+        : istanza_(Istanza), dpi_(Dpi) {}
     FinestraPrincipale(const FinestraPrincipale&) = delete;
     FinestraPrincipale& operator=(const FinestraPrincipale&) = delete;
     ~FinestraPrincipale();
@@ -43,6 +46,7 @@ private:
     void Disegna(HDC Contesto);
 
     HINSTANCE istanza_;
+    FunzioniDpi dpi_;
     HWND hwnd_ = nullptr;
     Form1 form_;
     CarattereConsole carattere_;

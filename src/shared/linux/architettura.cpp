@@ -39,8 +39,9 @@ std::int32_t TipoProcessoreX86(unsigned Famiglia) {
 }
 
 // Windows numbers only the processors it ran on: x86-64 (AMD_X8664), the
-// Itanium (2200), Alpha (21064) and MIPS (R4000); ARM, ARM64 and the rest
-// get 0, which the report leaves unnamed.
+// Itanium (2200), Alpha (21064) and MIPS (R4000). Its SDK has no type for
+// ARM64 and documents ARM's as reserved, so they and the rest get 0, which
+// the report leaves unnamed.
 std::int32_t TipoProcessore() {
 #if defined(__x86_64__)
     return 8664;

@@ -55,8 +55,8 @@ constexpr std::array<VoceFileSystem, 20> Tabella{{
 }  // namespace
 
 std::uint32_t FlagFileSystem(std::string_view Tipo, unsigned long FlagMount) {
-    const auto Voce = std::find_if(Tabella.begin(), Tabella.end(),
-                                   [Tipo](const VoceFileSystem& v) { return v.Tipo == Tipo; });
+    const auto Voce =
+        std::ranges::find_if(Tabella, [Tipo](const VoceFileSystem& v) { return v.Tipo == Tipo; });
     std::uint32_t Flag = Voce != Tabella.end() ? Voce->Flag : 0;
     if ((FlagMount & ST_RDONLY) != 0) {
         Flag |= FILE_READ_ONLY_VOLUME;

@@ -11,9 +11,8 @@ std::optional<std::uint64_t> AnalizzaIndirizzoMinimo(std::string_view Testo) {
         Testo.remove_suffix(1);
     }
     std::uint64_t Valore = 0;
-    const char* Fine = Testo.data() + Testo.size();
-    const auto [Dove, Errore] = std::from_chars(Testo.data(), Fine, Valore);
-    if (Errore != std::errc{} || Dove != Fine) {
+    const auto [Dove, Errore] = std::from_chars(Testo.data(), Testo.data() + Testo.size(), Valore);
+    if (Errore != std::errc{} || Dove != Testo.data() + Testo.size()) {
         return std::nullopt;
     }
     return Valore;

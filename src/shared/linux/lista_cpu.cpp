@@ -93,7 +93,7 @@ std::optional<InsiemeCpu> AnalizzaListaCpu(std::string_view Testo) {
         return std::nullopt;
     }
     // The kernel never overlaps its ranges, but a count must not trust that.
-    std::sort(Intervalli.begin(), Intervalli.end());
+    std::ranges::sort(Intervalli);
     InsiemeCpu Insieme;
     std::uint32_t ContatiFinoA = 0;  // CPUs below this are counted already
     for (const Intervallo& i : Intervalli) {

@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# Installs the MSI as an administrator does (msiexec /qn) in a Wine prefix made
+# fresh for it, and checks the machine after each step: the exe of the
+# package's processor in Program Files, the Start-menu entry starting it, one
+# uninstall entry in the registry view of the package's processor, a
+# reinstall that adds none, the upgrade rule both ways, and uninstalls that
+# leave nothing behind.
+# Usage: installazione_msi.sh WINE win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
+# WINE is the loader for the prefix's processor. Needs a display (DISPLAY), as
+# the other Wine tests do.
+set -euo pipefail
+wine=$1
+export WINEARCH=$2 WINEPREFIX=$3
+pkg=$4
+successivo=$5
+avvio=$6
+icona=$7
+export WINEDEBUG=-all
+# No Mono or Gecko installers, no desktop menu entries.
+export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml="
+
+proprieta() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+versione=$(proprieta "$pkg" ProductVersion)
+versione_successiva=$(proprieta "$successivo" ProductVersion)
+# The registry views a reg query can name: 32-bit Windows has one.
+viste="64 32"
+[ "$WINEARCH" = win64 ] || viste=32
+# Where the package belongs: the Program Files and registry view of its processor.
+case "$(msiinfo suminfo "$pkg" | sed -n 's/^Template: //p') $WINEARCH" in
+  "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
+  "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
+  "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
+  *) echo "the package names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
+esac
+cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
+eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
+
+windows() { local p=${1//\//\\}; echo "Z:$p"; }
+# Wine must never hold ctest's pipes: everything it starts writes to files.
+staccato() { setsid -w "$@" </dev/null >/dev/null 2>&1; }
+ferma() { wineserver -k >/dev/null 2>&1 || true; }
+trap ferma EXIT
+
+status=0
+sbaglia() { echo "FAIL: $*"; status=1; }
+
+# ---- A fresh prefix ------------------------------------------------------------
+
+inizio=$SECONDS
+ferma
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+log="$WINEPREFIX/log"
+mkdir "$log"
+staccato wineserver -p
+staccato "$wine" wineboot --init
+# Without a window manager a managed window takes 2 s to hide or destroy.
+staccato "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+echo "fresh Wine prefix: $((SECONDS - inizio)) s"
+(cd "$WINEPREFIX/drive_c" && find . -type f | sort) >"$log/file-prima"
+
+# msiexec's status; Unix keeps its low byte, so a failed install (1603) is 67.
+msiexec() {  # ACTION PACKAGE LOG
+  setsid -w "$wine" msiexec "$1" "$(windows "$2")" /qn /l*v "$(windows "$log/$3")" \
+    </dev/null >/dev/null 2>&1
+}
+
+# "VIEW KEY VERSION" for each uninstall entry named Varnelo, in both registry views.
+voci() {
+  local vista
+  for vista in $viste; do
+    setsid -w "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+      "/reg:$vista" </dev/null >"$log/reg-$vista" 2>/dev/null || true
+    tr -d '\r' <"$log/reg-$vista" | awk -F'    ' -v vista="$vista" '
+      /^HKEY_/ { chiave = $0 }
+      $2 == "DisplayName" && $4 == "Varnelo" { trovata[chiave] = 1 }
+      $2 == "DisplayVersion" { versione[chiave] = $4 }
+      END { for (c in trovata) print vista, c, versione[c] }'
+  done
+}
+
+una_voce() {  # VERSION
+  local trovate
+  trovate=$(voci)
+  [ "$(grep -c . <<<"$trovate")" = 1 ] && [ "${trovate%% *}" = "$vista_voce" ] &&
+    [ "${trovate##* }" = "$1" ] ||
+    sbaglia "not exactly one uninstall entry Varnelo $1 in view $vista_voce: '${trovate}'"
+}
+
+# The Start-menu entries named Varnelo, relative to C:. Wine resolves
+# ProgramMenuFolder to the user's Start menu even for a per-machine package,
+# where Windows takes the common one: either will do.
+voci_menu() {
+  (cd "$WINEPREFIX/drive_c" && find ProgramData users -ipath '*/Start Menu/Programs/*varnelo*')
+}
+
+installato() {  # VERSION: the exe, the Start-menu entry and one uninstall entry
+  [ "$(ls "$cartella" 2>/dev/null)" = Varnelo.exe ] ||
+    sbaglia "$cartella holds '$(ls "$cartella" 2>&1)', not Varnelo.exe alone"
+  # The PE header's machine field, at the offset that bytes 60-63 hold.
+  local pe
+  pe=$(od -An -tu4 -j60 -N4 "$cartella/Varnelo.exe" 2>/dev/null | tr -d ' ') || true
+  [ -n "$pe" ] && [ "$(od -An -tx1 -j$((pe + 4)) -N2 "$cartella/Varnelo.exe" | xargs)" = "$macchina" ] ||
+    sbaglia "the installed exe is not of the package's processor"
+  local menu
+  menu=$(voci_menu)
+  [ "${menu##*/}" = Varnelo.lnk ] && [ "$(grep -c . <<<"$menu")" = 1 ] ||
+    sbaglia "not one Start-menu entry Varnelo.lnk: '$menu'"
+  una_voce "$1"
+}
+
+icona_prodotto() {  # PACKAGE
+  cmp -s "$icona" "$WINEPREFIX/drive_c/windows/Installer/$(proprieta "$1" ProductCode)/varnelo.ico" ||
+    sbaglia "no product icon for Add/Remove Programs from $1"
+}
+
+inverti() { local s=$1 r="" i; for ((i = ${#s} - 1; i >= 0; --i)); do r+=${s:i:1}; done; echo "$r"; }
+
+# A {GUID} as Windows Installer's registry keys write it.
+impacchetta() {
+  local g=${1//[\{\}-]/} coda="" i
+  for ((i = 16; i < 32; i += 2)); do coda+=${g:i+1:1}${g:i:1}; done
+  echo "$(inverti "${g:0:8}")$(inverti "${g:8:4}")$(inverti "${g:12:4}")$coda"
+}
+
+niente_resta() {  # PACKAGE just uninstalled
+  [ ! -e "$cartella" ] || sbaglia "$cartella is left"
+  local resti
+  resti=$(cd "$WINEPREFIX/drive_c" && find . -type f | sort | comm -13 "$log/file-prima" -)
+  [ -z "$resti" ] || sbaglia "files left: $resti"
+  [ -z "$(voci)" ] || sbaglia "uninstall entries left: $(voci)"
+  # Windows Installer files its records under the codes, packed.
+  local codice aggiornamento tracce
+  codice=$(proprieta "$1" ProductCode)
+  aggiornamento=$(proprieta "$1" UpgradeCode)
+  tracce="varnelo|${codice//[\{\}]/}|$(impacchetta "$codice")|$(impacchetta "$aggiornamento")"
+  local radice vista
+  for radice in HKLM HKCU; do
+    for vista in $viste; do
+      staccato "$wine" reg export "$radice" "$(windows "$log/$radice-$vista.reg")" /y "/reg:$vista" ||
+        { sbaglia "$radice /reg:$vista cannot be exported"; continue; }
+      iconv -f UTF-16 -t UTF-8 "$log/$radice-$vista.reg" | grep -i -E "$tracce" |
+        sed "s|^|$radice /reg:$vista: |" >"$log/resti-$radice-$vista" || true
+      [ ! -s "$log/resti-$radice-$vista" ] || sbaglia "registry left: $(cat "$log/resti-$radice-$vista")"
+    done
+  done
+}
+
+# ---- Not before Windows 7, and from Windows 7 on ------------------------------------
+
+staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d vista /f || sbaglia "no Windows Vista"
+esito=0
+msiexec /i "$pkg" vista.log || esito=$?
+[ "$esito" = 67 ] || sbaglia "on Windows Vista msiexec /i exited $esito, not 1603"
+[ ! -e "$cartella" ] || sbaglia "on Windows Vista the package installed"
+# Everything from here on as the oldest Windows the package takes.
+staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d win7 /f || sbaglia "no Windows 7"
+
+# ---- Install, start, reinstall, uninstall ------------------------------------------
+
+msiexec /i "$pkg" installa.log || sbaglia "msiexec /i exited $?"
+grep -q '^Property(S): VersionNT = 601$' "$log/installa.log" || sbaglia "not installed as Windows 7"
+installato "$versione"
+icona_prodotto "$pkg"
+menu=$(voci_menu | head -n1)
+setsid -w "$wine" "$avvio" "C:\\${menu//\//\\}" "$eseguibile" </dev/null >"$log/avvio" 2>&1 ||
+  sbaglia "from the Start menu: $(cat "$log/avvio")"
+msiexec /i "$pkg" reinstalla.log || sbaglia "msiexec /i again exited $?"
+una_voce "$versione"
+msiexec /x "$pkg" disinstalla.log || sbaglia "msiexec /x exited $?"
+niente_resta "$pkg"
+
+# ---- The upgrade rule: a later version replaces this one, never the reverse ---------
+
+msiexec /i "$pkg" prima.log || sbaglia "msiexec /i before the upgrade exited $?"
+msiexec /i "$successivo" aggiorna.log || sbaglia "msiexec /i of the later version exited $?"
+installato "$versione_successiva"
+icona_prodotto "$successivo"
+# Wine's log leaves out the refusal's message; the package's tables hold it.
+esito=0
+msiexec /i "$pkg" torna_indietro.log || esito=$?
+[ "$esito" = 67 ] || sbaglia "the older version over the later one: msiexec exited $esito, not 1603"
+grep -q '^Property(S): WIX_DOWNGRADE_DETECTED = {' "$log/torna_indietro.log" ||
+  sbaglia "the older version did not see the later one"
+installato "$versione_successiva"
+msiexec /x "$successivo" disinstalla_successivo.log || sbaglia "msiexec /x of the later version exited $?"
+niente_resta "$successivo"
+
+echo "MSI tests under Wine: $((SECONDS - inizio)) s"
+exit $status
