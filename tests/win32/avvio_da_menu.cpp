@@ -14,6 +14,8 @@
 #include <cwchar>
 #include <string>
 
+#include "processo_avviato.h"
+
 namespace {
 
 constexpr wchar_t TitoloFinestra[] = L"Varnelo di implentazione routine API";
@@ -51,36 +53,17 @@ bool LeggiCollegamento(const wchar_t* Voce, Collegamento& Letto) {
     return Letta;
 }
 
-struct Ricerca {
-    DWORD Processo;
-    HWND Trovata;
-};
-
-BOOL CALLBACK ConfrontaFinestra(HWND Finestra, LPARAM Dati) {
-    auto* Cerca = reinterpret_cast<Ricerca*>(Dati);
-    DWORD Processo = 0;
-    GetWindowThreadProcessId(Finestra, &Processo);
-    wchar_t Titolo[64] = {};
-    GetWindowTextW(Finestra, Titolo, 64);
-    if (Processo == Cerca->Processo && IsWindowVisible(Finestra) &&
-        std::wcscmp(Titolo, TitoloFinestra) == 0) {
-        Cerca->Trovata = Finestra;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The program's visible main window; nullptr if the program ends or none shows in time.
 HWND AttendiFinestra(const PROCESS_INFORMATION& Avviato) {
-    Ricerca Cerca{Avviato.dwProcessId, nullptr};
     for (DWORD Atteso = 0; Atteso < AttesaMassimaMs; Atteso += IntervalloMs) {
-        EnumWindows(ConfrontaFinestra, reinterpret_cast<LPARAM>(&Cerca));
-        if (Cerca.Trovata != nullptr ||
-            WaitForSingleObject(Avviato.hProcess, IntervalloMs) == WAIT_OBJECT_0) {
+        if (const HWND Finestra = FinestraDelProcesso(Avviato.dwProcessId, TitoloFinestra)) {
+            return Finestra;
+        }
+        if (WaitForSingleObject(Avviato.hProcess, IntervalloMs) == WAIT_OBJECT_0) {
             break;
         }
     }
-    return Cerca.Trovata;
+    return nullptr;
 }
 
 int Fallito(const wchar_t* Motivo) {

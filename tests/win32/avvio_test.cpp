@@ -5,40 +5,17 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "percorso_eseguibile.h"
+#include "processo_avviato.h"
 
 namespace {
 
 // Bounds on waiting for the other process; never a measure of its speed.
 constexpr DWORD AttesaMassimaMs = 20000;
 constexpr DWORD PassoMs = 50;
-
-struct Ricerca {
-    DWORD Processo;
-    HWND Trovata;
-};
-
-BOOL CALLBACK SeDelProcesso(HWND Finestra, LPARAM Dati) {
-    auto* Cerca = reinterpret_cast<Ricerca*>(Dati);
-    DWORD Processo = 0;
-    wchar_t Classe[64] = {};
-    GetWindowThreadProcessId(Finestra, &Processo);
-    GetClassNameW(Finestra, Classe, 64);
-    if (Processo == Cerca->Processo && std::wstring(Classe) == L"Varnelo.Form1") {
-        Cerca->Trovata = Finestra;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FinestraDelProcesso(DWORD Processo) {
-    Ricerca Cerca{Processo, nullptr};
-    EnumWindows(SeDelProcesso, reinterpret_cast<LPARAM>(&Cerca));
-    return Cerca.Trovata;
-}
 
 // Asks Vale again until it holds or the bound runs out; whether it held.
 template <typename Condizione>
@@ -121,48 +98,19 @@ int DopoIlCambio(HWND Finestra, int Prima) {
     return Ora;
 }
 
-// The started program, ended by force if a failed check leaves it running.
-class Programma {
-public:
-    explicit Programma(std::wstring Comando) {
-        STARTUPINFOW Avvio{};
-        Avvio.cb = sizeof Avvio;
-        if (CreateProcessW(nullptr, Comando.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                           &Avvio, &processo_)) {
-            CloseHandle(processo_.hThread);
-        }
-    }
-    Programma(const Programma&) = delete;
-    Programma& operator=(const Programma&) = delete;
-    ~Programma() {
-        if (processo_.hProcess != nullptr) {
-            if (WaitForSingleObject(processo_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(processo_.hProcess, 1);
-            }
-            CloseHandle(processo_.hProcess);
-        }
-    }
-
-    bool Avviato() const { return processo_.hProcess != nullptr; }
-    DWORD Id() const { return processo_.dwProcessId; }
-    HANDLE Handle() const { return processo_.hProcess; }
-
-private:
-    PROCESS_INFORMATION processo_{};
-};
-
 TEST(AvvioVarnelo, StartsPrintsEveryReportFromTheKeyboardAndEndsWithAltS) {
-    const Programma Varnelo(L"\"" + PercorsoEseguibile() + L"\"");
-    ASSERT_TRUE(Varnelo.Avviato()) << GetLastError();
+    ProcessoAvviato Varnelo;
+    STARTUPINFOW Avvio{};
+    Avvio.cb = sizeof Avvio;
+    ASSERT_TRUE(Varnelo.Avvia(PercorsoEseguibile(), Avvio)) << GetLastError();
 
+    // The caption is checked by finding the window by it.
+    constexpr std::wstring_view Titolo = L"Varnelo di implentazione routine API";
     HWND Finestra = nullptr;
     ASSERT_TRUE(Attendi([&] {
-        Finestra = FinestraDelProcesso(Varnelo.Id());
-        return Finestra != nullptr && IsWindowVisible(Finestra);
-    })) << "Varnelo.exe showed no window";
-    wchar_t Titolo[64] = {};
-    GetWindowTextW(Finestra, Titolo, 64);
-    EXPECT_STREQ(Titolo, L"Varnelo di implentazione routine API");
+        Finestra = FinestraDelProcesso(Varnelo.Info.dwProcessId, Titolo);
+        return Finestra != nullptr;
+    })) << "Varnelo.exe showed no window with its caption";
     EXPECT_NE(GetMenu(Finestra), nullptr);
     // Blank, once painted: nothing is printed before the first choice.
     EXPECT_TRUE(Attendi([&] { return PuntiScritti(Finestra) == 0; }));
@@ -178,11 +126,7 @@ TEST(AvvioVarnelo, StartsPrintsEveryReportFromTheKeyboardAndEndsWithAltS) {
     }
 
     ConAlt('S');
-    ASSERT_EQ(WaitForSingleObject(Varnelo.Handle(), AttesaMassimaMs), WAIT_OBJECT_0)
-        << "Alt+S did not end Varnelo.exe";
-    DWORD Uscita = 1;
-    GetExitCodeProcess(Varnelo.Handle(), &Uscita);
-    EXPECT_EQ(Uscita, 0u);
+    EXPECT_EQ(Varnelo.Fine(AttesaMassimaMs), 0u) << "Alt+S ends Varnelo.exe with status 0";
 }
 
 }  // namespace

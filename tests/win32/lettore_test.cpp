@@ -14,6 +14,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/menu.h"
+#include "processo_avviato.h"
 #include "righe_attese.h"
 
 namespace {
@@ -32,43 +33,9 @@ std::wstring PercorsoWine(const wchar_t* Unix) {
     return Percorso;
 }
 
-// A child process, ended if the test leaves it running.
-class Processo {
-public:
-    Processo() = default;
-    Processo(const Processo&) = delete;
-    Processo& operator=(const Processo&) = delete;
-    ~Processo() {
-        if (Info.hProcess != nullptr) {
-            if (WaitForSingleObject(Info.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(Info.hProcess, 99);
-            }
-            CloseHandle(Info.hProcess);
-            CloseHandle(Info.hThread);
-        }
-    }
-
-    bool Avvia(const std::wstring& Eseguibile, STARTUPINFOW& Avvio, bool Eredita) {
-        std::wstring Riga = L"\"" + Eseguibile + L"\"";
-        return CreateProcessW(Eseguibile.c_str(), Riga.data(), nullptr, nullptr, Eredita, 0,
-                              nullptr, nullptr, &Avvio, &Info) != FALSE;
-    }
-
-    // Its exit code once it has ended; a bound keeps a hung process from hanging the test.
-    DWORD Fine() {
-        DWORD Codice = STILL_ACTIVE;
-        if (WaitForSingleObject(Info.hProcess, 60000) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(Info.hProcess, &Codice);
-        }
-        return Codice;
-    }
-
-    PROCESS_INFORMATION Info{};
-};
-
 // Whether the process shows its window, looked for until it does or the
 // process ends; Wine's WaitForInputIdle may return before the window exists.
-bool FinestraAperta(const Processo& Varnelo) {
+bool FinestraAperta(const ProcessoAvviato& Varnelo) {
     const std::wstring Didascalia(Varnelo::Didascalia.begin(), Varnelo::Didascalia.end());
     for (int Volte = 0; Volte < 1200; ++Volte) {
         if (FindWindowW(nullptr, Didascalia.c_str()) != nullptr) {
@@ -133,7 +100,7 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     }
     STARTUPINFOW AvvioVarnelo{};
     AvvioVarnelo.cb = sizeof AvvioVarnelo;
-    Processo Varnelo;
+    ProcessoAvviato Varnelo;
     ASSERT_TRUE(Varnelo.Avvia(PercorsoWine(VARNELO_EXE), AvvioVarnelo, false)) << GetLastError();
     ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
 
@@ -148,7 +115,7 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     AvvioLettore.dwFlags = STARTF_USESTDHANDLES;
     AvvioLettore.hStdOutput = Scrittura;
     AvvioLettore.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    Processo Client;
+    ProcessoAvviato Client;
     const bool Avviato = Client.Avvia(PercorsoWine(GetParam().Percorso), AvvioLettore, true);
     CloseHandle(Scrittura);
     std::string Uscita;
