@@ -86,8 +86,14 @@ for architecture in "${new_architectures[@]}"; do
   fi
 done
 echo "Installing: ${missing[*]}"
-if ! "${as_root[@]}" apt-get update -q ||
-   ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+# A mirror in the middle of a sync can fail one index: try again once, then
+# install from the indexes that did come (apt says which failed).
+if ! "${as_root[@]}" apt-get update -q; then
+  sleep 10
+  "${as_root[@]}" apt-get update -q ||
+    echo "deps.sh: apt-get update fetched only some indexes; installing from those" >&2
+fi
+if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
        apt-get install -y -q "${apt_options[@]}" "${missing[@]}"; then
   echo "deps.sh: could not install the missing packages. As root, run:" >&2
   echo "  $install_line" >&2
