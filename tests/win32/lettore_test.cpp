@@ -14,6 +14,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/menu.h"
+#include "percorso_eseguibile.h"
 #include "processo_avviato.h"
 #include "righe_attese.h"
 
@@ -23,15 +24,6 @@ struct Lettore {
     const char* Processore;
     const wchar_t* Percorso;
 };
-
-// A build tree's file as Wine sees it: drive Z: is the host's root.
-std::wstring PercorsoWine(const wchar_t* Unix) {
-    std::wstring Percorso = std::wstring(L"Z:") + Unix;
-    for (auto& c : Percorso) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return Percorso;
-}
 
 // Whether the process shows its window, looked for until it does or the
 // process ends; Wine's WaitForInputIdle may return before the window exists.
@@ -101,7 +93,7 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     STARTUPINFOW AvvioVarnelo{};
     AvvioVarnelo.cb = sizeof AvvioVarnelo;
     ProcessoAvviato Varnelo;
-    ASSERT_TRUE(Varnelo.Avvia(PercorsoWine(VARNELO_EXE), AvvioVarnelo, false)) << GetLastError();
+    ASSERT_TRUE(Varnelo.Avvia(PercorsoEseguibile(), AvvioVarnelo, false)) << GetLastError();
     ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
 
     SECURITY_ATTRIBUTES Ereditabile{sizeof Ereditabile, nullptr, TRUE};
