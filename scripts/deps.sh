@@ -86,16 +86,41 @@ for architecture in "${new_architectures[@]}"; do
   fi
 done
 echo "Installing: ${missing[*]}"
-# A mirror in the middle of a sync can fail one index: try again once, then
-# install from the indexes that did come (apt says which failed).
-if ! "${as_root[@]}" apt-get update -q; then
-  sleep 10
-  "${as_root[@]}" apt-get update -q ||
-    echo "deps.sh: apt-get update fetched only some indexes; installing from those" >&2
-fi
-if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-       apt-get install -y -q "${apt_options[@]}" "${missing[@]}"; then
+apt_install() {
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q "${apt_options[@]}" "$@" "${missing[@]}"
+}
+cannot_install() {
   echo "deps.sh: could not install the missing packages. As root, run:" >&2
   echo "  $install_line" >&2
   exit 1
+}
+# A mirror in the middle of a sync can fail one index: try again once, then
+# install from the indexes that did come (apt says which failed).
+update_errors=$(mktemp)
+trap 'rm -f "$update_errors" "$update_errors.preferences"' EXIT
+if ! "${as_root[@]}" apt-get update -q; then
+  sleep 10
+  update_status=0
+  "${as_root[@]}" apt-get update -q 2>"$update_errors" || update_status=$?
+  cat "$update_errors" >&2
+  [ "$update_status" -eq 0 ] ||
+    echo "deps.sh: apt-get update fetched only some indexes; installing from those" >&2
 fi
+apt_install && exit 0
+# A package of a second architecture must have the same version as its native
+# twin. When one suite's index of that architecture is missing, the twin's
+# candidate may come from that suite and the pair cannot match: install once
+# more with the failed suites ranked below installed versions, so both take
+# their versions from the suites that came whole.
+mapfile -t failed_suites < <(sed -n 's|^[EW]: Failed to fetch .*/dists/\([^/]*\)/.*|\1|p' \
+  "$update_errors" | sort -u)
+[ ${#failed_suites[@]} -gt 0 ] || cannot_install
+# A sources line names a suite by its codename (bookworm-security) or by its
+# archive name (stable-security); either may stand in the address.
+for suite in "${failed_suites[@]}"; do
+  printf 'Package: *\nPin: release %s=%s\nPin-Priority: 50\n\n' n "$suite" a "$suite"
+done >"$update_errors.preferences"
+echo "deps.sh: installing again, without the newer versions in ${failed_suites[*]}," \
+  "whose indexes did not all come" >&2
+apt_install -o Dir::Etc::Preferences="$update_errors.preferences" || cannot_install
