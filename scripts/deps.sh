@@ -5,7 +5,8 @@
 #   tests    what the Linux tests, lint, fuzzing and benchmarks add
 #   windows  cross-build both Varnelo.exe (x86-64 and i686), package them (zip,
 #            MSI) and test them under Wine; adds the i386 architecture to dpkg
-#            for wine32 if it is missing
+#            for wine32 if it is missing, and leaves wine32 out on a machine
+#            that runs no 32-bit x86 code (scripts/runs-x86-32.sh)
 #   arm64    cross-build the Linux program and its tests for arm64 and run the
 #            tests under qemu; adds the arm64 architecture to dpkg if it is missing
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
@@ -31,7 +32,19 @@ for group in "$@"; do
   case "$group" in
     program) wanted+=("${program_packages[@]}") ;;
     tests) wanted+=("${tests_packages[@]}") ;;
-    windows) wanted+=("${windows_packages[@]}") ;;
+    windows)
+      x86_32=0
+      senza_x86_32=$("$(dirname "$0")/runs-x86-32.sh") || x86_32=$?
+      [ "$x86_32" -le 1 ] || exit 2
+      if [ "$x86_32" -eq 0 ]; then
+        wanted+=("${windows_packages[@]}")
+      else
+        echo "deps.sh: $senza_x86_32; wine32:i386 is left out"
+        for package in "${windows_packages[@]}"; do
+          [ "$package" = wine32:i386 ] || wanted+=("$package")
+        done
+      fi
+      ;;
     arm64) wanted+=("${arm64_packages[@]}") ;;
     *) echo "deps.sh: unknown group '$group' (program, tests, windows or arm64)" >&2; exit 2 ;;
   esac
@@ -49,10 +62,11 @@ done
 # A package of another architecture must never cost a native one: apt fails
 # rather than remove.
 apt_options=(--no-install-recommends)
+foreign=0
 new_architectures=()
 for package in "${missing[@]}"; do
   [[ "$package" == *:* ]] || continue
-  [[ " ${apt_options[*]} " == *" --no-remove "* ]] || apt_options+=(--no-remove)
+  foreign=1
   architecture=${package##*:}
   if [ "$architecture" != "$(dpkg --print-architecture)" ] &&
      ! dpkg --print-foreign-architectures | grep -qx "$architecture" &&
@@ -60,8 +74,16 @@ for package in "${missing[@]}"; do
     new_architectures+=("$architecture")
   fi
 done
+[ "$foreign" -eq 0 ] || apt_options+=(--no-remove)
 
-install_line="apt-get update && apt-get install ${apt_options[*]} ${missing[*]}"
+# A package of another architecture must have exactly the version of its
+# installed native twin (Multi-Arch: same): on a system behind the archive the
+# twins move together, so the line for root brings the system up to date first.
+if [ "$foreign" -eq 1 ]; then
+  install_line="apt-get update; apt-get --with-new-pkgs upgrade && apt-get install ${apt_options[*]} ${missing[*]}"
+else
+  install_line="apt-get update && apt-get install ${apt_options[*]} ${missing[*]}"
+fi
 for architecture in "${new_architectures[@]}"; do
   install_line="dpkg --add-architecture $architecture && $install_line"
 done
@@ -90,6 +112,11 @@ apt_install() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q "${apt_options[@]}" "$@" "${missing[@]}"
 }
+# Installs when apt, asked first without changing anything, finds a way.
+install_if_possible() {
+  apt_install -s "$@" >/dev/null 2>&1 || return 1
+  apt_install "$@" || cannot_install
+}
 cannot_install() {
   echo "deps.sh: could not install the missing packages. As root, run:" >&2
   echo "  $install_line" >&2
@@ -107,7 +134,26 @@ if ! "${as_root[@]}" apt-get update -q; then
   [ "$update_status" -eq 0 ] ||
     echo "deps.sh: apt-get update fetched only some indexes; installing from those" >&2
 fi
-apt_install && exit 0
+if [ "$foreign" -eq 0 ]; then
+  apt_install && exit 0
+else
+  install_if_possible && exit 0
+  # The system is behind the archive: upgrade the installed Multi-Arch: same
+  # packages of every architecture that have a newer version, with the new
+  # ones, in one transaction. They keep their mark of automatically installed.
+  mapfile -t twins < <(comm -12 \
+    <(apt list --upgradable 2>/dev/null | sed -n 's|^\([^/]*\)/[^ ]* [^ ]* \([^ ]*\) .*|\1:\2|p' | sort) \
+    <(dpkg-query -W -f='${db:Status-Abbrev} ${Package}:${Architecture} ${Multi-Arch}\n' |
+      awk '$1 == "ii" && $3 == "same" { print $2 }' | sort))
+  if [ ${#twins[@]} -gt 0 ]; then
+    mapfile -t automatic < <(apt-mark showauto "${twins[@]}")
+    if install_if_possible "${twins[@]}"; then
+      echo "deps.sh: upgraded with them, so that each twin has one version: ${twins[*]}"
+      [ ${#automatic[@]} -eq 0 ] || "${as_root[@]}" apt-mark auto "${automatic[@]}" >/dev/null
+      exit 0
+    fi
+  fi
+fi
 # A package of a second architecture must have the same version as its native
 # twin. When one suite's index of that architecture is missing, the twin's
 # candidate may come from that suite and the pair cannot match: install once
@@ -115,12 +161,27 @@ apt_install && exit 0
 # their versions from the suites that came whole.
 mapfile -t failed_suites < <(sed -n 's|^[EW]: Failed to fetch .*/dists/\([^/]*\)/.*|\1|p' \
   "$update_errors" | sort -u)
-[ ${#failed_suites[@]} -gt 0 ] || cannot_install
-# A sources line names a suite by its codename (bookworm-security) or by its
-# archive name (stable-security); either may stand in the address.
-for suite in "${failed_suites[@]}"; do
-  printf 'Package: *\nPin: release %s=%s\nPin-Priority: 50\n\n' n "$suite" a "$suite"
-done >"$update_errors.preferences"
-echo "deps.sh: installing again, without the newer versions in ${failed_suites[*]}," \
-  "whose indexes did not all come" >&2
-apt_install -o Dir::Etc::Preferences="$update_errors.preferences" || cannot_install
+if [ ${#failed_suites[@]} -gt 0 ]; then
+  # A sources line names a suite by its codename (bookworm-security) or by its
+  # archive name (stable-security); either may stand in the address.
+  for suite in "${failed_suites[@]}"; do
+    printf 'Package: *\nPin: release %s=%s\nPin-Priority: 50\n\n' n "$suite" a "$suite"
+  done >"$update_errors.preferences"
+  echo "deps.sh: installing again, without the newer versions in ${failed_suites[*]}," \
+    "whose indexes did not all come" >&2
+  apt_install -o Dir::Etc::Preferences="$update_errors.preferences" && exit 0
+fi
+if [ "$foreign" -eq 1 ]; then
+  cat >&2 <<MESSAGE
+deps.sh: could not install the packages of another architecture. Each must have
+exactly the version of its twin of this machine's architecture, and for some
+twin the archive has no such pair: this system is behind the archive (then the
+twins of every architecture, those installed for Wine too, must move together),
+or the mirror's index of the other architecture lags behind its native one.
+Bring the system up to date, as root:
+  apt-get update; apt-get --with-new-pkgs upgrade
+then run scripts/deps.sh $* again; if it still fails, the mirror lags: try later.
+MESSAGE
+  exit 1
+fi
+cannot_install
