@@ -1,6 +1,6 @@
 # Cross build of Varnelo.exe with Debian's mingw-w64 (POSIX threads flavour),
 # for the processor that the including toolchain file sets in
-# CMAKE_SYSTEM_PROCESSOR. Test executables run under Wine.
+# CMAKE_SYSTEM_PROCESSOR. Test executables run under Wine (tests/CMakeLists.txt).
 
 set(CMAKE_SYSTEM_NAME Windows)
 
@@ -19,12 +19,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # dynamically linked exe dies at load (under Wine with code 53, silently).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Wine's loader of the processor itself: Debian's `wine` starts the 32-bit one
-# whenever wine32 is installed, which then hands a 64-bit program on, and a
-# test takes about twice as long to start.
+# The Wine prefix of the processor: tests run in a 64-bit prefix for x86-64, in
+# a 32-bit one for i686.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  find_program(VARNELO_WINE NAMES wine64 PATHS /usr/lib/wine REQUIRED)
+  set(VARNELO_WINEARCH win64)
 else()
-  find_program(VARNELO_WINE NAMES wine REQUIRED)
+  set(VARNELO_WINEARCH win32)
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNELO_WINE})

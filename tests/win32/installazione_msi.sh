@@ -5,19 +5,16 @@
 # uninstall entry in the registry view of the package's processor, a
 # reinstall that adds none, the upgrade rule both ways, and uninstalls that
 # leave nothing behind.
-# Usage: installazione_msi.sh WINE win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
-# WINE is the loader for the prefix's processor. Needs a display (DISPLAY), as
-# the other Wine tests do.
+# Usage: installazione_msi.sh WINE_SH win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
+# WINE_SH is the project's Wine launcher (scripts/wine.sh). Needs a display
+# (DISPLAY), as the other Wine tests do.
 set -euo pipefail
-wine=$1
 export WINEARCH=$2 WINEPREFIX=$3
+wine=("$1" "$WINEARCH")
 pkg=$4
 successivo=$5
 avvio=$6
 icona=$7
-export WINEDEBUG=-all
-# No Mono or Gecko installers, no desktop menu entries.
-export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml="
 
 proprieta() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
 versione=$(proprieta "$pkg" ProductVersion)
@@ -53,15 +50,15 @@ mkdir -p "$WINEPREFIX"
 log="$WINEPREFIX/log"
 mkdir "$log"
 staccato wineserver -p
-staccato "$wine" wineboot --init
+staccato "${wine[@]}" wineboot --init
 # Without a window manager a managed window takes 2 s to hide or destroy.
-staccato "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+staccato "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 echo "fresh Wine prefix: $((SECONDS - inizio)) s"
 (cd "$WINEPREFIX/drive_c" && find . -type f | sort) >"$log/file-prima"
 
 # msiexec's status; Unix keeps its low byte, so a failed install (1603) is 67.
 msiexec() {  # ACTION PACKAGE LOG
-  setsid -w "$wine" msiexec "$1" "$(windows "$2")" /qn /l*v "$(windows "$log/$3")" \
+  setsid -w "${wine[@]}" msiexec "$1" "$(windows "$2")" /qn /l*v "$(windows "$log/$3")" \
     </dev/null >/dev/null 2>&1
 }
 
@@ -69,7 +66,7 @@ msiexec() {  # ACTION PACKAGE LOG
 voci() {
   local vista
   for vista in $viste; do
-    setsid -w "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+    setsid -w "${wine[@]}" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s \
       "/reg:$vista" </dev/null >"$log/reg-$vista" 2>/dev/null || true
     tr -d '\r' <"$log/reg-$vista" | awk -F'    ' -v vista="$vista" '
       /^HKEY_/ { chiave = $0 }
@@ -137,7 +134,7 @@ niente_resta() {  # PACKAGE just uninstalled
   local radice vista
   for radice in HKLM HKCU; do
     for vista in $viste; do
-      staccato "$wine" reg export "$radice" "$(windows "$log/$radice-$vista.reg")" /y "/reg:$vista" ||
+      staccato "${wine[@]}" reg export "$radice" "$(windows "$log/$radice-$vista.reg")" /y "/reg:$vista" ||
         { sbaglia "$radice /reg:$vista cannot be exported"; continue; }
       iconv -f UTF-16 -t UTF-8 "$log/$radice-$vista.reg" | grep -i -E "$tracce" |
         sed "s|^|$radice /reg:$vista: |" >"$log/resti-$radice-$vista" || true
@@ -148,13 +145,13 @@ niente_resta() {  # PACKAGE just uninstalled
 
 # ---- Not before Windows 7, and from Windows 7 on ------------------------------------
 
-staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d vista /f || sbaglia "no Windows Vista"
+staccato "${wine[@]}" reg add 'HKCU\Software\Wine' /v Version /d vista /f || sbaglia "no Windows Vista"
 esito=0
 msiexec /i "$pkg" vista.log || esito=$?
 [ "$esito" = 67 ] || sbaglia "on Windows Vista msiexec /i exited $esito, not 1603"
 [ ! -e "$cartella" ] || sbaglia "on Windows Vista the package installed"
 # Everything from here on as the oldest Windows the package takes.
-staccato "$wine" reg add 'HKCU\Software\Wine' /v Version /d win7 /f || sbaglia "no Windows 7"
+staccato "${wine[@]}" reg add 'HKCU\Software\Wine' /v Version /d win7 /f || sbaglia "no Windows 7"
 
 # ---- Install, start, reinstall, uninstall ------------------------------------------
 
@@ -163,7 +160,7 @@ grep -q '^Property(S): VersionNT = 601$' "$log/installa.log" || sbaglia "not ins
 installato "$versione"
 icona_prodotto "$pkg"
 menu=$(voci_menu | head -n1)
-setsid -w "$wine" "$avvio" "C:\\${menu//\//\\}" "$eseguibile" </dev/null >"$log/avvio" 2>&1 ||
+setsid -w "${wine[@]}" "$avvio" "C:\\${menu//\//\\}" "$eseguibile" </dev/null >"$log/avvio" 2>&1 ||
   sbaglia "from the Start menu: $(cat "$log/avvio")"
 msiexec /i "$pkg" reinstalla.log || sbaglia "msiexec /i again exited $?"
 una_voce "$versione"
