@@ -14,11 +14,10 @@ cmake --build build/bench -j2 >/dev/null
 bin=build/bench/bin
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-until [ -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+source scripts/display.sh
+trap 'ferma_display; rm -rf "$work"' EXIT
+display_privato
+export QT_QPA_PLATFORM=xcb
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 
