@@ -2,10 +2,17 @@
 # Installs what is missing, then builds and runs every check headless: lint,
 # fuzzing, the sanitizer build, Windows under Wine, and the Linux suite last.
 # VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine; VARNELO_ARM64=1
-# adds the arm64 build, its tests under qemu.
+# adds the arm64 build, its tests under qemu; VARNELO_X86_32=0 tests as on a
+# machine that runs no 32-bit x86 code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
+
+# Whether this machine runs 32-bit x86 code, asked once for every step.
+x86_32=0
+scripts/runs-x86-32.sh >/dev/null || x86_32=$?
+[ "$x86_32" -le 1 ] || exit 2
+export VARNELO_X86_32=$((1 - x86_32))
 
 groups=(program tests)
 [ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || groups+=(windows)
