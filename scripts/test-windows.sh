@@ -58,18 +58,30 @@ step() { printf '\n==== %s\n' "$*"; }
 # A value the preset's tree keeps in its CMake cache.
 valore_cache() { sed -n "s/^$2:[A-Z]*=//p" "build/$1/CMakeCache.txt"; }
 
-# The prefix, Wine architecture and launcher of a preset's tests, as its tree has them.
-usa_prefisso() {
-  export WINEPREFIX WINEARCH
-  WINEPREFIX=$(valore_cache "$1" VARNELO_WINEPREFIX)
-  WINEARCH=$(valore_cache "$1" VARNELO_WINEARCH)
-  wine=(scripts/wine.sh "$WINEARCH")
-  prefissi+=("$WINEPREFIX")
+# The prefixes of a preset's tests, as "PREFIX ARCH" lines: the tree's own, and
+# the 64-bit one where the x86 tree has the x64 client read its exe.
+prefissi_preset() {
+  echo "$(valore_cache "$1" VARNELO_WINEPREFIX) $(valore_cache "$1" VARNELO_WINEARCH)"
+  local prefisso_64
+  prefisso_64=$(valore_cache "$1" VARNELO_WINEPREFIX_64)
+  [ -z "$prefisso_64" ] || echo "$prefisso_64 win64"
+}
+
+# Runs a step in each prefix of the preset, with WINEPREFIX, WINEARCH and the
+# launcher (wine) of that prefix.
+in_ogni_prefisso() {
+  local riga WINEPREFIX WINEARCH wine
+  while read -r riga; do
+    export WINEPREFIX=${riga% *} WINEARCH=${riga##* }
+    wine=(scripts/wine.sh "$WINEARCH")
+    "$@"
+  done < <(prefissi_preset "$preset")
 }
 
 # Creates the prefix the first time; gives drive C its label and serial, which
 # Wine reads when its server starts; then starts the server for the preset.
 prepara_prefisso() {
+  prefissi+=("$WINEPREFIX")
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX ($WINEARCH)"
@@ -92,46 +104,47 @@ come_windows() {
   staccato "${wine[@]}" reg add 'HKCU\Software\Wine' /v Version /d "$versione" /f
   risposta=$(setsid -w "${wine[@]}" cmd /c ver </dev/null 2>/dev/null | tr -d '\r' | grep -m1 . || true)
   if [[ "$risposta" != *"$atteso"* ]]; then
-    echo "${0##*/}: Wine set to $versione reports '$risposta', not $atteso" >&2
+    echo "${0##*/}: Wine set to $versione in $WINEPREFIX reports '$risposta', not $atteso" >&2
     exit 1
   fi
   echo "Wine reports $risposta"
 }
 
+ferma_server() { staccato wineserver -k || true; }
+
 # ---- The steps of a preset ---------------------------------------------------
 
 costruisci_preset() {
-  local preset=$1 exe_x86=""
-  # The x64 tree's screen reader client reads the x86 tree's exe too.
-  if [ "$preset" = windows-x64 ] && [[ " ${presets[*]} " == *" windows-x86 "* ]]; then
-    exe_x86="$PWD/build/windows-x86/bin/Varnelo.exe"
+  local preset=$1 lettore_x64=""
+  # The x86 tree has the x64 tree's screen reader client read its exe too.
+  if [ "$preset" = windows-x86 ] && [[ " ${presets[*]} " == *" windows-x64 "* ]]; then
+    lettore_x64="$PWD/build/windows-x64/bin/varnelo_lettore_schermo.exe"
   fi
   step "$preset: build"
-  cmake --preset "$preset" -DVARNELO_EXE_X86="$exe_x86" >/dev/null
+  cmake --preset "$preset" -DVARNELO_LETTORE_X64="$lettore_x64" >/dev/null
   cmake --build --preset "$preset"
 }
 
 prova_preset() {
-  local preset=$1
+  preset=$1
   if [ "$preset" = windows-x86 ] && [ "$VARNELO_X86_32" = 0 ]; then
     step "$preset: checks of the executable and the packages"
     echo "$preset: $senza_x86_32"
     ctest --preset "$preset"
   else
-    usa_prefisso "$preset"
-    prepara_prefisso
+    in_ogni_prefisso prepara_prefisso
 
     step "$preset: tests under Wine as Windows 10"
-    come_windows win10 "10.0."
+    in_ogni_prefisso come_windows win10 "10.0."
     ctest --preset "$preset"
 
     # The executable checks read files, not Wine, and the MSI tests make their
     # own prefixes and set their Windows: once is enough.
     step "$preset: tests under Wine as Windows 7"
-    come_windows win7 "6.1.7601"
+    in_ogni_prefisso come_windows win7 "6.1.7601"
     ctest --preset "$preset" --label-exclude "^(pe|msi)$"
 
-    staccato wineserver -k || true
+    in_ogni_prefisso ferma_server
   fi
 
   step "$preset: package"

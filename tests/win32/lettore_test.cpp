@@ -86,18 +86,6 @@ void PrintTo(const Lettore& Client, std::ostream* Uscita) { *Uscita << Client.Pr
 
 class LettoreSchermo : public ::testing::TestWithParam<Lettore> {};
 
-// The Varnelo.exe to read: this tree's, or the one VARNELO_EXE_LETTO names (the
-// x86 tree's, read by the x64 client as on 64-bit Windows).
-std::wstring VarneloLetto() {
-    std::wstring Valore(MAX_PATH, L'\0');
-    const DWORD n = GetEnvironmentVariableW(L"VARNELO_EXE_LETTO", Valore.data(), MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) {
-        return PercorsoEseguibile();
-    }
-    Valore.resize(n);
-    return PercorsoWine(Valore.c_str());
-}
-
 TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheClose) {
     if (GetFileAttributesW(PercorsoWine(GetParam().Percorso).c_str()) == INVALID_FILE_ATTRIBUTES) {
         GTEST_SKIP() << "no client built for " << GetParam().Processore;
@@ -105,7 +93,7 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     STARTUPINFOW AvvioVarnelo{};
     AvvioVarnelo.cb = sizeof AvvioVarnelo;
     ProcessoAvviato Varnelo;
-    ASSERT_TRUE(Varnelo.Avvia(VarneloLetto(), AvvioVarnelo, false)) << GetLastError();
+    ASSERT_TRUE(Varnelo.Avvia(PercorsoEseguibile(), AvvioVarnelo, false)) << GetLastError();
     ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
 
     SECURITY_ATTRIBUTES Ereditabile{sizeof Ereditabile, nullptr, TRUE};
@@ -157,8 +145,22 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     EXPECT_TRUE(FAILED(static_cast<HRESULT>(AProcessoFinito))) << Letta.Chiusa;
 }
 
-// The clients of the build: its own processor's.
-std::vector<Lettore> Lettori() { return {VARNELO_LETTORI}; }
+// The clients of the build: its own processor's, and others named by the build;
+// VARNELO_LETTORE_X64, when set, names the x64 client, which reads a 32-bit
+// Varnelo.exe under 64-bit Wine.
+std::vector<Lettore> Lettori() {
+    std::vector<Lettore> Tutti = {VARNELO_LETTORI};
+    static const std::wstring X64 = [] {
+        std::wstring Valore(MAX_PATH, L'\0');
+        const DWORD n = GetEnvironmentVariableW(L"VARNELO_LETTORE_X64", Valore.data(), MAX_PATH);
+        Valore.resize(n < MAX_PATH ? n : 0);
+        return Valore;
+    }();
+    if (!X64.empty()) {
+        Tutti.push_back({"x86_64", X64.c_str()});
+    }
+    return Tutti;
+}
 
 INSTANTIATE_TEST_SUITE_P(Lettori, LettoreSchermo, ::testing::ValuesIn(Lettori()),
                          [](const ::testing::TestParamInfo<Lettore>& Info) {
