@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the MSI as an administrator does (msiexec /qn) in a Wine prefix made
 # fresh for it, and checks the machine after each step: the exe of the
-# package's processor in Program Files, the Start-menu entry starting it, one
-# uninstall entry in the registry view of the package's processor, a
-# reinstall that adds none, the upgrade rule both ways, and uninstalls that
-# leave nothing behind.
+# package's processor, its license and notices in Program Files, the
+# Start-menu entry starting it, one uninstall entry in the registry view of the
+# package's processor, a reinstall that adds none, the upgrade rule both ways,
+# and uninstalls that leave nothing behind.
 # Usage: installazione_msi.sh WINE win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
 # WINE is the loader for the prefix's processor. Needs a display (DISPLAY), as
 # the other Wine tests do.
@@ -94,9 +94,9 @@ voci_menu() {
   (cd "$WINEPREFIX/drive_c" && find ProgramData users -ipath '*/Start Menu/Programs/*varnelo*')
 }
 
-installato() {  # VERSION: the exe, the Start-menu entry and one uninstall entry
-  [ "$(ls "$cartella" 2>/dev/null)" = Varnelo.exe ] ||
-    sbaglia "$cartella holds '$(ls "$cartella" 2>&1)', not Varnelo.exe alone"
+installato() {  # VERSION: the files, the Start-menu entry and one uninstall entry
+  [ "$(ls "$cartella" 2>/dev/null | xargs)" = "LICENSE.txt THIRD-PARTY-NOTICES.txt Varnelo.exe" ] ||
+    sbaglia "$cartella holds '$(ls "$cartella" 2>&1 | xargs)', not the exe, its license and notices"
   # The PE header's machine field, at the offset that bytes 60-63 hold.
   local pe
   pe=$(od -An -tu4 -j60 -N4 "$cartella/Varnelo.exe" 2>/dev/null | tr -d ' ') || true
@@ -172,6 +172,10 @@ niente_resta "$pkg"
 
 # ---- The upgrade rule: a later version replaces this one, never the reverse ---------
 
+# Windows Installer tells packages apart by their code: other content, another code.
+codice_pacchetto() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }
+[ "$(codice_pacchetto "$pkg")" != "$(codice_pacchetto "$successivo")" ] ||
+  sbaglia "$pkg and $successivo have one package code"
 msiexec /i "$pkg" prima.log || sbaglia "msiexec /i before the upgrade exited $?"
 msiexec /i "$successivo" aggiorna.log || sbaglia "msiexec /i of the later version exited $?"
 installato "$versione_successiva"
