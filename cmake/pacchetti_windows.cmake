@@ -1,7 +1,8 @@
 # Run by cpack's External generator on the staged install tree: makes
-# Varnelo-<version>-<win64|win32>.zip and Varnelo-<version>-<x64|x86>.msi.
-# The same staged files make the same bytes: every time either package holds
-# is SOURCE_DATE_EPOCH's, and the tools, which write local time, run in UTC.
+# Varnelo-<version>-<win64|win32>.zip, Varnelo-<version>-<x64|x86>.msi and
+# the SHA256SUMS of both. The same staged files make the same bytes: every
+# time either package holds is SOURCE_DATE_EPOCH's, and the tools, which write
+# local time, run in UTC.
 
 set(piattaforma ${CPACK_VARNELO_MSI_PIATTAFORMA})
 set(versione ${CPACK_PACKAGE_VERSION})
@@ -77,4 +78,14 @@ string(UUID codice_pacchetto NAMESPACE ${CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO}
        NAME "${impronta}" TYPE SHA1 UPPER)
 scrivi_sommario(${codice_pacchetto})
 
-set(CPACK_EXTERNAL_BUILT_PACKAGES ${zip} ${msi})
+# ---- Their checksums ------------------------------------------------------------
+
+set(somme "")
+foreach(pacchetto ${zip} ${msi})
+  file(SHA256 ${pacchetto} impronta)
+  get_filename_component(nome ${pacchetto} NAME)
+  string(APPEND somme "${impronta}  ${nome}\n")
+endforeach()
+file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/SHA256SUMS "${somme}")
+
+set(CPACK_EXTERNAL_BUILT_PACKAGES ${zip} ${msi} ${CPACK_TOPLEVEL_DIRECTORY}/SHA256SUMS)

@@ -42,8 +42,8 @@ if(WIN32)
     install(FILES ${PROJECT_BINARY_DIR}/testi-windows/${nome}.txt DESTINATION .)
   endforeach()
 
-  # The External generator makes the zip and the MSI from one staged tree, each
-  # the same bytes from the same sources.
+  # The External generator makes the zip, the MSI and their SHA256SUMS from one
+  # staged tree, each the same bytes from the same sources.
   set(CPACK_GENERATOR External)
   set(CPACK_PACKAGE_FILE_NAME Varnelo-${PROJECT_VERSION}-${VARNELO_SUFFISSO_ZIP})
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
