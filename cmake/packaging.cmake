@@ -8,15 +8,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  # Each processor's package is a product of its own: its own upgrade code.
+  # One upgrade code for both processors: either package finds the other and
+  # replaces it, so that a machine holds one Varnelo.
+  set(CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO 87B133AB-A42B-4794-B3A4-0B3499F1B747)
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64)$")
     set(VARNELO_PIATTAFORMA_MSI x64)
     set(VARNELO_SUFFISSO_ZIP win64)
-    set(CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO 87B133AB-A42B-4794-B3A4-0B3499F1B747)
   elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^i[3-6]86$")
     set(VARNELO_PIATTAFORMA_MSI x86)
     set(VARNELO_SUFFISSO_ZIP win32)
-    set(CPACK_VARNELO_MSI_CODICE_AGGIORNAMENTO 7F2BEF91-5EB5-416B-9876-747F4624A3DA)
   else()
     message(FATAL_ERROR "No Windows package for the processor '${CMAKE_SYSTEM_PROCESSOR}'")
   endif()

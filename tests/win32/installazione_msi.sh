@@ -4,10 +4,13 @@
 # package's processor, its license and notices in Program Files, the
 # Start-menu entry starting it, one uninstall entry in the registry view of the
 # package's processor, a reinstall that adds none, the upgrade rule both ways,
-# and uninstalls that leave nothing behind.
+# and uninstalls that leave nothing behind. Given the other processor's package
+# of the same version, each of the two replaces the other.
 # Usage: installazione_msi.sh WINE win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
+#          [OTHER_PROCESSOR_PACKAGE]
 # WINE is the loader for the prefix's processor. Needs a display (DISPLAY), as
-# the other Wine tests do.
+# the other Wine tests do. Exits 77 (skipped) when OTHER_PROCESSOR_PACKAGE is
+# named but not there, after the other steps passed.
 set -euo pipefail
 wine=$1
 export WINEARCH=$2 WINEPREFIX=$3
@@ -15,6 +18,7 @@ pkg=$4
 successivo=$5
 avvio=$6
 icona=$7
+altro=${8:-}
 export WINEDEBUG=-all
 # No Mono or Gecko installers, no desktop menu entries.
 export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml="
@@ -25,15 +29,18 @@ versione_successiva=$(proprieta "$successivo" ProductVersion)
 # The registry views a reg query can name: 32-bit Windows has one.
 viste="64 32"
 [ "$WINEARCH" = win64 ] || viste=32
-# Where the package belongs: the Program Files and registry view of its processor.
-case "$(msiinfo suminfo "$pkg" | sed -n 's/^Template: //p') $WINEARCH" in
-  "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
-  "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
-  "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
-  *) echo "the package names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
-esac
-cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
-eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
+# Where a package belongs: the Program Files and registry view of its processor.
+destinazione() {  # PACKAGE
+  case "$(msiinfo suminfo "$1" | sed -n 's/^Template: //p') $WINEARCH" in
+    "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
+    "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
+    "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
+    *) echo "$1 names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
+  esac
+  cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
+  eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
+}
+destinazione "$pkg"
 
 windows() { local p=${1//\//\\}; echo "Z:$p"; }
 # Wine must never hold ctest's pipes: everything it starts writes to files.
@@ -189,6 +196,32 @@ grep -q '^Property(S): WIX_DOWNGRADE_DETECTED = {' "$log/torna_indietro.log" ||
 installato "$versione_successiva"
 msiexec /x "$successivo" disinstalla_successivo.log || sbaglia "msiexec /x of the later version exited $?"
 niente_resta "$successivo"
+
+# ---- One Varnelo per machine: either processor's package replaces the other ----------
+
+sostituisce() {  # NEW OLD LOG: NEW installed where OLD is
+  local vecchia
+  destinazione "$2"
+  vecchia=$cartella
+  destinazione "$1"
+  msiexec /i "$1" "$3" || sbaglia "msiexec /i $1 over $2 exited $?"
+  installato "$versione"
+  [ ! -e "$vecchia" ] || sbaglia "$vecchia is left beside $cartella"
+}
+
+if [ -n "$altro" ] && [ -f "$altro" ]; then
+  [ "$(proprieta "$altro" ProductVersion)" = "$versione" ] ||
+    sbaglia "$altro is not version $versione"
+  msiexec /i "$pkg" questo.log || sbaglia "msiexec /i before the other processor's exited $?"
+  sostituisce "$altro" "$pkg" altro_sopra.log
+  sostituisce "$pkg" "$altro" questo_sopra.log
+  msiexec /x "$pkg" disinstalla_questo.log || sbaglia "msiexec /x after the other processor's exited $?"
+  niente_resta "$altro"
+  niente_resta "$pkg"
+elif [ -n "$altro" ]; then
+  echo "SKIPPED: no $altro, the other processor's package, to replace and be replaced by"
+  [ "$status" -ne 0 ] || status=77
+fi
 
 echo "MSI tests under Wine: $((SECONDS - inizio)) s"
 exit $status
