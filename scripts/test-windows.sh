@@ -115,13 +115,16 @@ ferma_server() { staccato wineserver -k || true; }
 # ---- The steps of a preset ---------------------------------------------------
 
 costruisci_preset() {
-  local preset=$1 lettore_x64=""
-  # The x86 tree has the x64 tree's screen reader client read its exe too.
+  local preset=$1 lettore_x64="" pacchetti_x64=""
+  # The x86 tree has the x64 tree's screen reader client read its exe, and
+  # installs its MSI over the x64 one that the x64 tree packages first.
   if [ "$preset" = windows-x86 ] && [[ " ${presets[*]} " == *" windows-x64 "* ]]; then
     lettore_x64="$PWD/build/windows-x64/bin/varnelo_lettore_schermo.exe"
+    pacchetti_x64="$PWD/build/windows-x64"
   fi
   step "$preset: build"
-  cmake --preset "$preset" -DVARNELO_LETTORE_X64="$lettore_x64" >/dev/null
+  cmake --preset "$preset" -DVARNELO_LETTORE_X64="$lettore_x64" \
+    -DVARNELO_PACCHETTI_X64="$pacchetti_x64" >/dev/null
   cmake --build --preset "$preset"
 }
 

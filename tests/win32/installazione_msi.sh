@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs the MSI as an administrator does (msiexec /qn) in a Wine prefix made
 # fresh for it, and checks the machine after each step: the exe of the
-# package's processor in Program Files, the Start-menu entry starting it, one
-# uninstall entry in the registry view of the package's processor, a
-# reinstall that adds none, the upgrade rule both ways, and uninstalls that
-# leave nothing behind.
+# package's processor, its license and notices in Program Files, the
+# Start-menu entry starting it, one uninstall entry in the registry view of the
+# package's processor, a reinstall that adds none, the upgrade rule both ways,
+# and uninstalls that leave nothing behind. Given the other processor's package
+# of the same version, each of the two replaces the other.
 # Usage: installazione_msi.sh WINE_SH win64|win32 PREFIX PACKAGE LATER_PACKAGE AVVIO_DA_MENU_EXE ICON
+#          [OTHER_PROCESSOR_PACKAGE]
 # WINE_SH is the project's Wine launcher (scripts/wine.sh). Needs a display
-# (DISPLAY), as the other Wine tests do.
+# (DISPLAY), as the other Wine tests do. Exits 77 (skipped) when
+# OTHER_PROCESSOR_PACKAGE is named but not there, after the other steps passed.
 set -euo pipefail
 export WINEARCH=$2 WINEPREFIX=$3
 wine=("$1" "$WINEARCH")
@@ -15,6 +18,7 @@ pkg=$4
 successivo=$5
 avvio=$6
 icona=$7
+altro=${8:-}
 
 proprieta() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
 versione=$(proprieta "$pkg" ProductVersion)
@@ -22,15 +26,18 @@ versione_successiva=$(proprieta "$successivo" ProductVersion)
 # The registry views a reg query can name: 32-bit Windows has one.
 viste="64 32"
 [ "$WINEARCH" = win64 ] || viste=32
-# Where the package belongs: the Program Files and registry view of its processor.
-case "$(msiinfo suminfo "$pkg" | sed -n 's/^Template: //p') $WINEARCH" in
-  "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
-  "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
-  "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
-  *) echo "the package names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
-esac
-cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
-eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
+# Where a package belongs: the Program Files and registry view of its processor.
+destinazione() {  # PACKAGE
+  case "$(msiinfo suminfo "$1" | sed -n 's/^Template: //p') $WINEARCH" in
+    "x64;1040 win64") programmi="Program Files" vista_voce=64 macchina="64 86" ;;
+    "Intel;1040 win64") programmi="Program Files (x86)" vista_voce=32 macchina="4c 01" ;;
+    "Intel;1040 win32") programmi="Program Files" vista_voce=32 macchina="4c 01" ;;
+    *) echo "$1 names no platform that a $WINEARCH prefix takes" >&2; exit 2 ;;
+  esac
+  cartella="$WINEPREFIX/drive_c/$programmi/Varnelo"
+  eseguibile="C:\\$programmi\\Varnelo\\Varnelo.exe"
+}
+destinazione "$pkg"
 
 windows() { local p=${1//\//\\}; echo "Z:$p"; }
 # Wine must never hold ctest's pipes: everything it starts writes to files.
@@ -91,9 +98,9 @@ voci_menu() {
   (cd "$WINEPREFIX/drive_c" && find ProgramData users -ipath '*/Start Menu/Programs/*varnelo*')
 }
 
-installato() {  # VERSION: the exe, the Start-menu entry and one uninstall entry
-  [ "$(ls "$cartella" 2>/dev/null)" = Varnelo.exe ] ||
-    sbaglia "$cartella holds '$(ls "$cartella" 2>&1)', not Varnelo.exe alone"
+installato() {  # VERSION: the files, the Start-menu entry and one uninstall entry
+  [ "$(ls "$cartella" 2>/dev/null | xargs)" = "LICENSE.txt THIRD-PARTY-NOTICES.txt Varnelo.exe" ] ||
+    sbaglia "$cartella holds '$(ls "$cartella" 2>&1 | xargs)', not the exe, its license and notices"
   # The PE header's machine field, at the offset that bytes 60-63 hold.
   local pe
   pe=$(od -An -tu4 -j60 -N4 "$cartella/Varnelo.exe" 2>/dev/null | tr -d ' ') || true
@@ -169,6 +176,10 @@ niente_resta "$pkg"
 
 # ---- The upgrade rule: a later version replaces this one, never the reverse ---------
 
+# Windows Installer tells packages apart by their code: other content, another code.
+codice_pacchetto() { msiinfo suminfo "$1" | sed -n 's/^Revision number (UUID): //p'; }
+[ "$(codice_pacchetto "$pkg")" != "$(codice_pacchetto "$successivo")" ] ||
+  sbaglia "$pkg and $successivo have one package code"
 msiexec /i "$pkg" prima.log || sbaglia "msiexec /i before the upgrade exited $?"
 msiexec /i "$successivo" aggiorna.log || sbaglia "msiexec /i of the later version exited $?"
 installato "$versione_successiva"
@@ -182,6 +193,32 @@ grep -q '^Property(S): WIX_DOWNGRADE_DETECTED = {' "$log/torna_indietro.log" ||
 installato "$versione_successiva"
 msiexec /x "$successivo" disinstalla_successivo.log || sbaglia "msiexec /x of the later version exited $?"
 niente_resta "$successivo"
+
+# ---- One Varnelo per machine: either processor's package replaces the other ----------
+
+sostituisce() {  # NEW OLD LOG: NEW installed where OLD is
+  local vecchia
+  destinazione "$2"
+  vecchia=$cartella
+  destinazione "$1"
+  msiexec /i "$1" "$3" || sbaglia "msiexec /i $1 over $2 exited $?"
+  installato "$versione"
+  [ ! -e "$vecchia" ] || sbaglia "$vecchia is left beside $cartella"
+}
+
+if [ -n "$altro" ] && [ -f "$altro" ]; then
+  [ "$(proprieta "$altro" ProductVersion)" = "$versione" ] ||
+    sbaglia "$altro is not version $versione"
+  msiexec /i "$pkg" questo.log || sbaglia "msiexec /i before the other processor's exited $?"
+  sostituisce "$altro" "$pkg" altro_sopra.log
+  sostituisce "$pkg" "$altro" questo_sopra.log
+  msiexec /x "$pkg" disinstalla_questo.log || sbaglia "msiexec /x after the other processor's exited $?"
+  niente_resta "$altro"
+  niente_resta "$pkg"
+elif [ -n "$altro" ]; then
+  echo "SKIPPED: no $altro, the other processor's package, to replace and be replaced by"
+  [ "$status" -ne 0 ] || status=77
+fi
 
 echo "MSI tests under Wine: $((SECONDS - inizio)) s"
 exit $status

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reads the MSI with msiinfo: the product it declares, the summary's platform
-# and language, its one file and Start-menu shortcut, and no table that would
-# write anything else on the machine.
+# and language, its files (the exe, the license and the notices of what the
+# exe links statically) and Start-menu shortcut, and no table that would write
+# anything else on the machine.
 # Usage: tabelle_msi.sh PACKAGE x64|x86 VERSION
 set -euo pipefail
 pkg=$1
@@ -41,6 +42,8 @@ Directory|$programmi\tTARGETDIR\t\.
 Directory|INSTALLDIR\t$programmi\tVarnelo
 Component|Programma\t$guid\tINSTALLDIR\t$componente\t\tVarnelo\.exe
 File|Varnelo\.exe\tProgramma\tVarnelo\.exe\t[1-9][0-9]*\t.*
+File|LICENSE\.txt\tProgramma\tLICENSE\.txt\t[1-9][0-9]*\t.*
+File|THIRD_PARTY_NOTICES\.txt\tProgramma\tTHIRD-PARTY-NOTICES\.txt\t[1-9][0-9]*\t.*
 Shortcut|VoceMenuStart\tProgramMenuFolder\tVarnelo\tProgramma\t\[#Varnelo\.exe\]\t.*
 LaunchCondition|NOT WIX_DOWNGRADE_DETECTED\tSul computer è già installata una versione più recente di Varnelo\.
 EOF
@@ -54,9 +57,9 @@ for riga in "Template: $modello;1040" "Version: 300 .*" "Author: Varnelo"; do
   grep -Eqx -- "$riga" <<<"$summary" || { echo "summary lacks '$riga':"; echo "$summary"; status=1; }
 done
 
-# One file and one shortcut; no registry, folder, service or custom action.
+# Those files and one shortcut; no registry, folder, service or custom action.
 mapfile -t tabelle < <(msiinfo tables "$pkg")
-for conteggio in File=1 Shortcut=1 Component=1 Registry=0 CreateFolder=0 RemoveFile=0 \
+for conteggio in File=3 Shortcut=1 Component=1 Registry=0 CreateFolder=0 RemoveFile=0 \
                  DuplicateFile=0 IniFile=0 Environment=0 ServiceInstall=0 CustomAction=0; do
   nome=${conteggio%=*}
   atteso=${conteggio#*=}
