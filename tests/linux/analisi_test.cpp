@@ -1,5 +1,5 @@
 // The pure parts of the routines: the parsers of the kernel's files, the
-// file-system flags table, the processor numbering, the 32-bit cut.
+// file-system flags table, the processor numbering.
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
 
@@ -8,7 +8,6 @@
 #include <string>
 
 #include "architettura.h"
-#include "basso32.h"
 #include "flag_file_system.h"
 #include "indirizzo_minimo.h"
 #include "lista_cpu.h"
@@ -115,14 +114,6 @@ TEST(TipoProcessoreX86, NumbersByCpuidFamily) {
     EXPECT_EQ(TipoProcessoreX86(5), 586);
     EXPECT_EQ(TipoProcessoreX86(6), 586);
     EXPECT_EQ(TipoProcessoreX86(15), 586);
-}
-
-TEST(Basso32, KeepsTheLowBitsAsSignedTwosComplement) {
-    EXPECT_EQ(Basso32(4096), 4096);
-    EXPECT_EQ(Basso32(0xFFFF'FFFF), -1);
-    EXPECT_EQ(Basso32(0x8000'0000), INT32_MIN);
-    EXPECT_EQ(Basso32(0x7FFF'FFFF'EFFF), -4097);
-    EXPECT_EQ(Basso32(0x1'0000'0005), 5);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "architettura.h"
-#include "basso32.h"
 #include "lista_cpu.h"
 #include "radice_finta.h"
+#include "shared/basso32.h"
 #include "shared/routine_native.h"
 
 using Modulo1::InfoSistema;
@@ -36,7 +36,7 @@ TEST(GetSystemInfo, PageAndMinimumAddressAgreeWithSecondSources) {
     if (!(File >> Atteso)) {
         GTEST_SKIP() << "/proc/sys/vm/mmap_min_addr cannot be read here";
     }
-    EXPECT_EQ(Dati.lpMinimumApplicationAddress, Modulo1::Linux::Basso32(Atteso));
+    EXPECT_EQ(Dati.lpMinimumApplicationAddress, Modulo1::Basso32(Atteso));
 }
 
 TEST(GetSystemInfo, ProcessorsAreTheOnlineOnes) {
@@ -56,7 +56,7 @@ TEST(GetSystemInfo, MaximumAddressIsAboveWhatTheProcessMaps) {
     if (Arch.IndirizzoMassimo == 0) {
         GTEST_SKIP() << "no highest address known for this architecture";
     }
-    EXPECT_EQ(Chiedi().lpMaximumApplicationAddress, Modulo1::Linux::Basso32(Arch.IndirizzoMassimo));
+    EXPECT_EQ(Chiedi().lpMaximumApplicationAddress, Modulo1::Basso32(Arch.IndirizzoMassimo));
     int Locale = 0;  // on the stack, the topmost mapping
     EXPECT_LE(reinterpret_cast<std::uintptr_t>(&Locale), Arch.IndirizzoMassimo);
     void* Mappa = ::mmap(nullptr, 4096, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "basso32.h"
 #include "etichetta_volume.h"
 #include "file_sistema.h"
 #include "flag_file_system.h"
+#include "shared/basso32.h"
 #include "shared/routine_native.h"
 #include "tabella_mount.h"
 
@@ -73,9 +73,9 @@ std::int32_t GetVolumeInformationA(const char* lpRootPathName, char* lpVolumeNam
     const std::string Etichetta = Linux::LeggiEtichetta(Linux::PercorsoSistema("/").c_str());
 
     CopiaTroncata(lpVolumeNameBuffer, nVolumeNameSize, Etichetta);
-    NumeroSeriale = Linux::Basso32(Stato->f_fsid);
-    LunghezzaMassimaComponente = Linux::Basso32(Stato->f_namemax);
-    FlagFileSystem = Linux::Basso32(Linux::FlagFileSystem(*Tipo, Stato->f_flag));
+    NumeroSeriale = Basso32(Stato->f_fsid);
+    LunghezzaMassimaComponente = Basso32(Stato->f_namemax);
+    FlagFileSystem = Basso32(Linux::FlagFileSystem(*Tipo, Stato->f_flag));
     CopiaTroncata(lpFileSystemNameBuffer, nFileSystemNameSize, *Tipo);
     return 1;
 }
