@@ -2,7 +2,11 @@
 // system answers, including the answers that go wrong.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "fakes/routine_finte.h"
+#include "main_window/carattere_adatto.h"
 #include "main_window/form1.h"
 #include "righe_attese.h"
 
@@ -54,24 +58,25 @@ TEST_F(Report, FailedDirectoryCallPrintsZeroAndNoDirectory) {
 
 TEST_F(Report, SystemInfoWithProcessorInTheTable) {
     Sistema().Info = {0, 4096, 65536, 0x7FFEFFFF, 3, 2, 586, 65536};
-    EXPECT_EQ(Esegui(30), (Righe{
-                              AColonna50(u"Tipo  processore usato", u" 0 "),
-                              AColonna50(u"Grandezza pagina usata", u" 4096 "),
-                              AColonna50(u"Indirizzo più basso per un'applicazione", u" 65536 "),
-                              AColonna50(u"Indirizzo più alto per un'applicazione", u" 2147418111 "),
-                              AColonna50(u"numero di processori configurati nel sistema ", u" 3 "),
-                              AColonna50(u"numero di processori nel sistema ", u" 2 "),
-                              AColonna50(u"Tipo Processore", u"Intel Pentium"),
-                              AColonna50(u"granularità ", u" 65536 "),
-                          }));
+    EXPECT_EQ(Esegui(30),
+              (Righe{
+                  AColonna50(u"Tipo  processore usato", u" 0 "),
+                  AColonna50(u"Grandezza pagina usata", u" 4096 "),
+                  AColonna50(u"Indirizzo più basso per un'applicazione", u" 65536 "),
+                  AColonna50(u"Indirizzo più alto per un'applicazione", u" 2147418111 "),
+                  AColonna50(u"numero di processori configurati nel sistema ", u" 3 "),
+                  AColonna50(u"numero di processori nel sistema ", u" 2 "),
+                  AColonna50(u"Tipo Processore", u"Intel Pentium"),
+                  AColonna50(u"granularità ", u" 65536 "),
+              }));
 }
 
 TEST_F(Report, ProcessorNamesOfTheTable) {
     const std::pair<std::int32_t, std::u16string> Nomi[] = {{386, u"Intel 386"},
-                                                             {486, u"Intel 486"},
-                                                             {586, u"Intel Pentium"},
-                                                             {4000, u"MIPS R4000"},
-                                                             {21064, u"Alpha 21064"}};
+                                                            {486, u"Intel 486"},
+                                                            {586, u"Intel Pentium"},
+                                                            {4000, u"MIPS R4000"},
+                                                            {21064, u"Alpha 21064"}};
     for (const auto& [Tipo, Nome] : Nomi) {
         Sistema().Info.dwProcessorType = Tipo;
         const Righe r = Esegui(30);
@@ -144,6 +149,24 @@ TEST_F(Report, NamesFillingTheWholeBufferAreCutToFit) {
     Sistema().NomeVolume = std::string(400, 'v');
     const Righe r = Esegui(40);
     EXPECT_EQ(r[1], AColonna50(u"nome Volume", std::u16string(254, u'v')));
+}
+
+// ---- What the font must show whole -------------------------------------------
+
+TEST_F(Report, WidestLineAndLongestReportAreWhatTheFontIsChosenFor) {
+    Sistema().Info = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, 586, 0};
+    Sistema().NumeroSeriale = INT32_MIN;
+    std::size_t Colonne = 0;
+    std::size_t Linee = 0;
+    for (const int Index : {20, 30, 40}) {
+        const Righe r = Esegui(static_cast<std::int16_t>(Index));
+        Linee = std::max(Linee, r.size());
+        for (const auto& Riga : r) {
+            Colonne = std::max(Colonne, Riga.size());
+        }
+    }
+    EXPECT_EQ(Colonne, static_cast<std::size_t>(Varnelo::ColonneVisibili));
+    EXPECT_EQ(Linee, static_cast<std::size_t>(Varnelo::RigheVisibili));
 }
 
 }  // namespace
