@@ -21,9 +21,7 @@ QStringList Didascalie(const QList<QAction*>& Azioni) {
     return Testi;
 }
 
-QMenu* MenuVarnelo(const FinestraPrincipale& f) {
-    return f.menuBar()->actions().front()->menu();
-}
+QMenu* MenuVarnelo(const FinestraPrincipale& f) { return f.menuBar()->actions().front()->menu(); }
 
 class Finestra : public ::testing::Test {
 protected:
@@ -39,7 +37,8 @@ protected:
 TEST_F(Finestra, CaptionAndMenuTreeInOrder) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Varnelo di implentazione routine API"));
     const QList<QAction*> Barra = f.menuBar()->actions();
-    ASSERT_EQ(Didascalie(Barra), (QStringList{QStringLiteral("&Varnelo"), QStringLiteral("E&sci")}));
+    ASSERT_EQ(Didascalie(Barra),
+              (QStringList{QStringLiteral("&Varnelo"), QStringLiteral("E&sci")}));
     EXPECT_EQ(Barra[1]->menu(), nullptr);  // a command, not a pull-down
     const QList<QAction*> Esempi = MenuVarnelo(f)->actions();
     EXPECT_EQ(Didascalie(Esempi),
@@ -97,7 +96,8 @@ bool IlProgrammaFinisceDopo(F Azione) {
 }
 
 TEST_F(Finestra, AltSEndsTheProgramWithoutAQuestion) {
-    EXPECT_TRUE(IlProgrammaFinisceDopo([this] { QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier); }));
+    EXPECT_TRUE(
+        IlProgrammaFinisceDopo([this] { QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier); }));
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(f.Form().Caricato());
 }
@@ -132,12 +132,15 @@ TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
     ASSERT_NE(Vista, nullptr);
     QAccessibleTextInterface* Testo = Vista->textInterface();
     ASSERT_NE(Testo, nullptr);
+    // Every printed line, whole, in order, as the form holds them.
+    QStringList Stampate;
+    for (const std::u16string& Riga : f.Form().Righe()) {
+        Stampate << QString::fromStdU16String(Riga);
+    }
+    ASSERT_EQ(Stampate.size(), 8);
     const QString Letto = Testo->text(0, Testo->characterCount());
-    const QStringList Righe = Letto.split(QLatin1Char('\n'));
-    ASSERT_EQ(Righe.size(), 8);
-    EXPECT_EQ(Righe[0], QStringLiteral("nome Drive") + QString(39, QLatin1Char(' ')) +
-                            QStringLiteral("c:\\"));
-    EXPECT_EQ(Righe[5], QStringLiteral("    qui sopra è stato omesso l'uso delle costanti"));
+    EXPECT_EQ(Letto, Stampate.join(QLatin1Char('\n')));
+    EXPECT_EQ(Vista->text(QAccessible::Name), Letto);
 
     // The first character of the text, of line 2 and of line 6: each lies at the left
     // edge, one line below the one before, and a point on it names it.
@@ -153,6 +156,9 @@ TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
         RigaPrima = Carattere.top();
         EXPECT_EQ(Testo->offsetAtPoint(Carattere.center()), Inizio);
     }
+    const int Ultimo = static_cast<int>(Letto.size()) - 1;
+    EXPECT_EQ(Testo->offsetAtPoint(Testo->characterRect(Ultimo).center()), Ultimo);
+    EXPECT_TRUE(Testo->characterRect(Ultimo + 1).isNull());
 }
 
 TEST_F(Finestra, AssistiveTechnologySeesTheMenuTree) {
