@@ -85,18 +85,19 @@ TEST(AnalizzaIndirizzoMinimo, ReadsOneDecimalNumber) {
 }
 
 TEST(FlagFileSystem, NativeForeignUnknownAndReadOnly) {
-    constexpr std::uint32_t Nativo = FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES |
-                                     FILE_SUPPORTS_HARD_LINKS | FILE_SUPPORTS_SPARSE_FILES |
-                                     FILE_SUPPORTS_EXTENDED_ATTRIBUTES | FILE_PERSISTENT_ACLS;
+    // As Windows numbers them: case-sensitive search 0x1, case-preserved names 0x2,
+    // persistent ACLs 0x8, sparse files 0x40, read-only volume 0x80000, hard links
+    // 0x400000, extended attributes 0x800000.
+    constexpr std::uint32_t Nativo = 0xC0004B;
     const std::pair<const char*, std::uint32_t> Casi[] = {
         {"ext4", Nativo},
         {"xfs", Nativo},
         {"btrfs", Nativo},
-        {"vfat", FILE_CASE_PRESERVED_NAMES},  // found in any case
-        {"squashfs", FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES |
-                         FILE_SUPPORTS_HARD_LINKS | FILE_SUPPORTS_EXTENDED_ATTRIBUTES |
-                         FILE_READ_ONLY_VOLUME},  // read-only whatever the mount says
-        {"ext", 0},                               // a prefix of a known type is not it
+        {"tmpfs", Nativo},             // the root of many containers and live systems
+        {"overlay", Nativo & ~0x40u},  // holes depend on the layer below
+        {"vfat", 0x2},                 // found in any case
+        {"squashfs", 0xC80003},        // read-only whatever the mount says
+        {"ext", 0},                    // a prefix of a known type is not it
         {"fuse.sshfs", 0},
         {"", 0},
     };
@@ -104,7 +105,7 @@ TEST(FlagFileSystem, NativeForeignUnknownAndReadOnly) {
         SCOPED_TRACE(Tipo);
         EXPECT_EQ(FlagFileSystem(Tipo, 0), Attesi);
         // A read-only mount adds that bit alone.
-        EXPECT_EQ(FlagFileSystem(Tipo, ST_RDONLY), Attesi | FILE_READ_ONLY_VOLUME);
+        EXPECT_EQ(FlagFileSystem(Tipo, ST_RDONLY), Attesi | 0x80000);
     }
 }
 
