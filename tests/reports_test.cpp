@@ -16,42 +16,34 @@ class Report : public ::testing::Test {
 protected:
     void SetUp() override { Finte::Ripristina(); }
 
-    Righe Esegui(std::int16_t Index) {
-        Form1 f;
-        f.mnu_Click(Index);
-        return f.Righe();
-    }
-
     Finte::Sistema& Sistema() { return Finte::Attuale(); }
 };
 
 // ---- Examples 1 and 2: the system directory ---------------------------------
 
-TEST_F(Report, DirectoryOfTenCharacters) {
-    Sistema().Directory = "C:\\windows";
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 10", u"Directory Windows = C:\\windows"}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = C:\\windows"}));
-    EXPECT_EQ(Sistema().DimensioneDirectoryRicevuta, 145);
-}
-
-TEST_F(Report, DirectoryOf144CharactersStillFits) {
-    const std::string Dir = "D:\\" + std::string(141, 'd');
-    Sistema().Directory = Dir;
-    const std::u16string Atteso(Dir.begin(), Dir.end());
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 144", u"Directory Windows = " + Atteso}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = " + Atteso}));
-}
-
-TEST_F(Report, DirectoryOf145CharactersPrintsTheSizeNeededAndNoDirectory) {
-    Sistema().Directory = std::string(145, 'd');
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 146", u"Directory Windows = "}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
-}
-
-TEST_F(Report, FailedDirectoryCallPrintsZeroAndNoDirectory) {
-    Sistema().DirectoryFallisce = true;
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 0", u"Directory Windows = "}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
+TEST_F(Report, DirectoryLinesForEachAnswerOfTheSystem) {
+    struct Caso {
+        std::string Directory;
+        bool Fallisce;
+        std::u16string Ritorno;  // the routine's answer as example 1 prints it
+        std::u16string Stampata;
+    };
+    const std::string Lunga(144, 'd');  // with its NUL, the 145 the report gives
+    const Caso Casi[] = {
+        {"C:\\windows", false, u"10", u"C:\\windows"},
+        {Lunga, false, u"144", std::u16string(Lunga.begin(), Lunga.end())},
+        {Lunga + "d", false, u"146", u""},  // too long: the size needed, no directory
+        {"C:\\WINDOWS", true, u"0", u""},
+    };
+    for (const Caso& c : Casi) {
+        SCOPED_TRACE(c.Directory);
+        Sistema().Directory = c.Directory;
+        Sistema().DirectoryFallisce = c.Fallisce;
+        EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = " + c.Ritorno,
+                                     u"Directory Windows = " + c.Stampata}));
+        EXPECT_EQ(Sistema().DimensioneDirectoryRicevuta, 145);
+        EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = " + c.Stampata}));
+    }
 }
 
 // ---- Example 3: processor and memory -----------------------------------------
@@ -143,12 +135,6 @@ TEST_F(Report, VolumeWithoutLabelAndSerialWithTopBitSet) {
 TEST_F(Report, FailedVolumeCallPrintsEmptyNamesZerosAndZero) {
     Sistema().VolumeFallisce = true;
     EXPECT_EQ(Esegui(40), RigheVolumeFallito());
-}
-
-TEST_F(Report, NamesFillingTheWholeBufferAreCutToFit) {
-    Sistema().NomeVolume = std::string(400, 'v');
-    const Righe r = Esegui(40);
-    EXPECT_EQ(r[1], AColonna50(u"nome Volume", std::u16string(254, u'v')));
 }
 
 // ---- What the font must show whole -------------------------------------------

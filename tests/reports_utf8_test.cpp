@@ -11,12 +11,6 @@ class ReportUtf8 : public ::testing::Test {
 protected:
     void SetUp() override { Finte::Ripristina(); }
 
-    static Righe Esegui(std::int16_t Index) {
-        Form1 f;
-        f.mnu_Click(Index);
-        return f.Righe();
-    }
-
     static Finte::Sistema& Sistema() { return Finte::Attuale(); }
 };
 
@@ -24,14 +18,6 @@ TEST_F(ReportUtf8, DirectoryComesBackFromSingleByteText) {
     Sistema().Directory = "/usr/città";  // 10 characters, 11 bytes
     EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 11", u"Directory Windows = /usr/città"}));
     EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = /usr/città"}));
-}
-
-TEST_F(ReportUtf8, NamesThatAreNotUtf8PrintReplacementCharacters) {
-    Sistema().NomeVolume = "ab\xFF\xFE";
-    Sistema().NomeFileSystem = std::string(1, '\xC3');  // a sequence cut short
-    const Righe r = Esegui(40);
-    EXPECT_EQ(r[1], AColonna50(u"nome Volume", u"ab\uFFFD\uFFFD"));
-    EXPECT_EQ(r[6], AColonna50(u"Nome File System", u"\uFFFD"));
 }
 
 }  // namespace

@@ -14,12 +14,6 @@
 
 namespace {
 
-Righe Esegui(std::int16_t Index) {
-    Form1 f;
-    f.mnu_Click(Index);
-    return f.Righe();
-}
-
 TEST(GuastiReport, UnreadableMountTablePrintsAFailedVolumeCall) {
     const RadiceFinta Radice;  // holds neither /proc/self/mountinfo nor /etc/mtab
     EXPECT_EQ(Esegui(40), RigheVolumeFallito());
