@@ -4,7 +4,6 @@
 #include <sys/ioctl.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "sistema.h"
 
@@ -38,9 +37,11 @@ int ChiediEtichetta(int fd, char* Etichetta) {
         return -1;
     }
     if (Risposte.Etichetta) {
-        std::memset(Etichetta, 0, FSLABEL_MAX);
-        std::memcpy(Etichetta, Risposte.Etichetta->data(),
-                    std::min<std::size_t>(Risposte.Etichetta->size(), FSLABEL_MAX));
+        // As the kernel does: the label and NULs up to FSLABEL_MAX.
+        const std::string& Testo = *Risposte.Etichetta;
+        for (std::size_t i = 0; i < FSLABEL_MAX; ++i) {
+            Etichetta[i] = i < Testo.size() ? Testo[i] : '\0';
+        }
         return 0;
     }
     return ::ioctl(fd, FS_IOC_GETFSLABEL, Etichetta);
