@@ -10,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "flag_file_system.h"
 #include "radice_finta.h"
 #include "righe_mount.h"
 #include "shared/routine_native.h"
@@ -84,7 +83,8 @@ TEST(GetVolumeInformationA, LiveAnswersAgreeWithTheKernel) {
     std::memcpy(&Basso, &Fs.f_fsid, sizeof Basso);
     EXPECT_EQ(u.Seriale, Basso);
     const bool SolaLettura = ("," + Mount->second + ",").find(",ro,") != std::string::npos;
-    EXPECT_EQ((static_cast<std::uint32_t>(u.Flag) & FILE_READ_ONLY_VOLUME) != 0, SolaLettura);
+    EXPECT_EQ((static_cast<std::uint32_t>(u.Flag) & 0x80000) != 0,
+              SolaLettura);  // read-only volume
     EXPECT_LT(std::strlen(u.Volume.c_str()), 256u) << "the label ends with a NUL in the buffer";
 }
 
