@@ -14,7 +14,6 @@
 #include "righe_mount.h"
 #include "shared/routine_native.h"
 
-using namespace Modulo1::Linux;
 
 namespace {
 
