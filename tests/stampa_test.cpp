@@ -27,31 +27,27 @@ TEST(FormaNumero, PrintedAndPlainFormsOfANumber) {
     }
 }
 
-TEST(Stampa, LabelledValueStartsAtColumn50) {
-    Form1 f;
-    f.StampaNumeroEtichettato(u"Nr Seriale", 42);
-    ASSERT_EQ(f.Righe().size(), 1u);
-    const std::u16string& Riga = f.Righe()[0];
-    EXPECT_EQ(Riga.substr(0, 10), u"Nr Seriale");
-    EXPECT_EQ(Riga.substr(10, 39), std::u16string(39, u' '));
-    EXPECT_EQ(Riga.substr(49), u" 42 ");
-}
-
-TEST(Stampa, TabRuleAtAndPastColumn50) {
-    Form1 f;
-    const std::u16string FinoAColonna50(49, u'x');
-    const std::u16string OltreColonna50(50, u'y');
-    f.StampaTestoEtichettato(FinoAColonna50, u"A");  // at the start of column 50: same line
-    f.StampaTestoEtichettato(OltreColonna50, u"B");  // past it: column 50 of the next line
-    EXPECT_EQ(f.Righe(),
-              (Righe{FinoAColonna50 + u"A", OltreColonna50, std::u16string(49, u' ') + u"B"}));
-}
-
-TEST(Stampa, EmptyValueEndsRightAfterTheTab) {
-    Form1 f;
-    f.StampaTestoEtichettato(u"nome Volume", u"");
-    EXPECT_EQ(f.Righe(), Righe{AColonna50(u"nome Volume", u"")});
-    EXPECT_EQ(f.Righe()[0].size(), 49u);
+TEST(Stampa, LabelledValueStartsAtColumn50OfItsOwnLine) {
+    struct Caso {
+        std::u16string Etichetta;
+        std::u16string Valore;
+        Righe Attese;
+    };
+    const Caso Casi[] = {
+        {u"Nr Seriale", u" 42 ", {u"Nr Seriale" + std::u16string(39, u' ') + u" 42 "}},
+        // Up to the start of column 50: same line; past it: column 50 of the next.
+        {std::u16string(49, u'x'), u"A", {std::u16string(49, u'x') + u"A"}},
+        {std::u16string(50, u'y'),
+         u"B",
+         {std::u16string(50, u'y'), std::u16string(49, u' ') + u"B"}},
+        {u"nome Volume", u"", {u"nome Volume" + std::u16string(38, u' ')}},  // ends at the tab
+    };
+    for (const Caso& c : Casi) {
+        SCOPED_TRACE(c.Etichetta.size());
+        Form1 f;
+        f.StampaTestoEtichettato(c.Etichetta, c.Valore);
+        EXPECT_EQ(f.Righe(), c.Attese);
+    }
 }
 
 TEST(Stampa, TextLinesAreWrittenUnchangedOneALine) {
