@@ -36,10 +36,6 @@ public:
         std::ofstream(File, std::ios::binary) << Contenuto;
     }
 
-    void CreaDirectory(std::string_view Percorso) const {
-        std::filesystem::create_directories(Sotto(Percorso));
-    }
-
 private:
     std::filesystem::path Sotto(std::string_view Percorso) const {
         return radice_ / std::filesystem::path(Percorso).relative_path();
