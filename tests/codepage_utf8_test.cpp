@@ -16,16 +16,18 @@ TEST(CodepageUtf8, RoundTripKeepsTextAndNuls) {
 
 TEST(CodepageUtf8, InvalidBytesBecomeReplacementCharacters) {
     EXPECT_EQ(DaSingoloByte("\xFF"), u"\uFFFD");
-    EXPECT_EQ(DaSingoloByte("a\xC3"), u"a\uFFFD");             // cut short at the end
-    EXPECT_EQ(DaSingoloByte("\xC3(x"), u"\uFFFD(x");           // continuation missing
-    EXPECT_EQ(DaSingoloByte("\xC0\xAF"), u"\uFFFD\uFFFD");     // overlong lead byte
-    EXPECT_EQ(DaSingoloByte("\xE0\x80\xAF"), u"\uFFFD");       // overlong sequence
-    EXPECT_EQ(DaSingoloByte("\xED\xA0\x80"), u"\uFFFD");       // encoded surrogate
-    EXPECT_EQ(DaSingoloByte("\xF4\x90\x80\x80"), u"\uFFFD");   // past U+10FFFF
-    EXPECT_EQ(DaSingoloByte("\x80z"), u"\uFFFDz");             // stray continuation
+    EXPECT_EQ(DaSingoloByte("a\xC3"), u"a\uFFFD");            // cut short at the end
+    EXPECT_EQ(DaSingoloByte("\xC3(x"), u"\uFFFD(x");          // continuation missing
+    EXPECT_EQ(DaSingoloByte("\xC0\xAF"), u"\uFFFD\uFFFD");    // overlong lead byte
+    EXPECT_EQ(DaSingoloByte("\xE0\x80\xAF"), u"\uFFFD");      // overlong sequence
+    EXPECT_EQ(DaSingoloByte("\xED\xA0\x80"), u"\uFFFD");      // encoded surrogate
+    EXPECT_EQ(DaSingoloByte("\xF4\x90\x80\x80"), u"\uFFFD");  // past U+10FFFF
+    EXPECT_EQ(DaSingoloByte("\x80z"), u"\uFFFDz");            // stray continuation
 }
 
 TEST(CodepageUtf8, UnpairedSurrogatesBecomeReplacementCharacters) {
-    EXPECT_EQ(VersoSingoloByte(std::u16string{0xD800, u'a'}), "\xEF\xBF\xBD" "a");
+    EXPECT_EQ(VersoSingoloByte(std::u16string{0xD800, u'a'}),
+              "\xEF\xBF\xBD"
+              "a");
     EXPECT_EQ(VersoSingoloByte(std::u16string{0xDC00}), "\xEF\xBF\xBD");
 }

@@ -2,7 +2,11 @@
 // system answers, including the answers that go wrong.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "fakes/routine_finte.h"
+#include "main_window/carattere_adatto.h"
 #include "main_window/form1.h"
 #include "righe_attese.h"
 
@@ -12,81 +16,76 @@ class Report : public ::testing::Test {
 protected:
     void SetUp() override { Finte::Ripristina(); }
 
-    Righe Esegui(std::int16_t Index) {
-        Form1 f;
-        f.mnu_Click(Index);
-        return f.Righe();
-    }
-
     Finte::Sistema& Sistema() { return Finte::Attuale(); }
 };
 
 // ---- Examples 1 and 2: the system directory ---------------------------------
 
-TEST_F(Report, DirectoryOfTenCharacters) {
-    Sistema().Directory = "C:\\windows";
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 10", u"Directory Windows = C:\\windows"}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = C:\\windows"}));
-    EXPECT_EQ(Sistema().DimensioneDirectoryRicevuta, 145);
-}
-
-TEST_F(Report, DirectoryOf144CharactersStillFits) {
-    const std::string Dir = "D:\\" + std::string(141, 'd');
-    Sistema().Directory = Dir;
-    const std::u16string Atteso(Dir.begin(), Dir.end());
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 144", u"Directory Windows = " + Atteso}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = " + Atteso}));
-}
-
-TEST_F(Report, DirectoryOf145CharactersPrintsTheSizeNeededAndNoDirectory) {
-    Sistema().Directory = std::string(145, 'd');
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 146", u"Directory Windows = "}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
-}
-
-TEST_F(Report, FailedDirectoryCallPrintsZeroAndNoDirectory) {
-    Sistema().DirectoryFallisce = true;
-    EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = 0", u"Directory Windows = "}));
-    EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = "}));
+TEST_F(Report, DirectoryLinesForEachAnswerOfTheSystem) {
+    struct Caso {
+        std::string Directory;
+        bool Fallisce;
+        std::u16string Ritorno;  // the routine's answer as example 1 prints it
+        std::u16string Stampata;
+    };
+    const std::string Lunga(144, 'd');  // with its NUL, the 145 the report gives
+    const Caso Casi[] = {
+        {"C:\\windows", false, u"10", u"C:\\windows"},
+        {Lunga, false, u"144", std::u16string(Lunga.begin(), Lunga.end())},
+        {Lunga + "d", false, u"146", u""},  // too long: the size needed, no directory
+        {"C:\\WINDOWS", true, u"0", u""},
+    };
+    for (const Caso& c : Casi) {
+        SCOPED_TRACE(c.Directory);
+        Sistema().Directory = c.Directory;
+        Sistema().DirectoryFallisce = c.Fallisce;
+        EXPECT_EQ(Esegui(10), (Righe{u"valore di ritorno = " + c.Ritorno,
+                                     u"Directory Windows = " + c.Stampata}));
+        EXPECT_EQ(Sistema().DimensioneDirectoryRicevuta, 145);
+        EXPECT_EQ(Esegui(20), (Righe{u"Directory Windows = " + c.Stampata}));
+    }
 }
 
 // ---- Example 3: processor and memory -----------------------------------------
 
 TEST_F(Report, SystemInfoWithProcessorInTheTable) {
     Sistema().Info = {0, 4096, 65536, 0x7FFEFFFF, 3, 2, 586, 65536};
-    EXPECT_EQ(Esegui(30), (Righe{
-                              AColonna50(u"Tipo  processore usato", u" 0 "),
-                              AColonna50(u"Grandezza pagina usata", u" 4096 "),
-                              AColonna50(u"Indirizzo più basso per un'applicazione", u" 65536 "),
-                              AColonna50(u"Indirizzo più alto per un'applicazione", u" 2147418111 "),
-                              AColonna50(u"numero di processori configurati nel sistema ", u" 3 "),
-                              AColonna50(u"numero di processori nel sistema ", u" 2 "),
-                              AColonna50(u"Tipo Processore", u"Intel Pentium"),
-                              AColonna50(u"granularità ", u" 65536 "),
-                          }));
+    EXPECT_EQ(Esegui(30),
+              (Righe{
+                  AColonna50(u"Tipo  processore usato", u" 0 "),
+                  AColonna50(u"Grandezza pagina usata", u" 4096 "),
+                  AColonna50(u"Indirizzo più basso per un'applicazione", u" 65536 "),
+                  AColonna50(u"Indirizzo più alto per un'applicazione", u" 2147418111 "),
+                  AColonna50(u"numero di processori configurati nel sistema ", u" 3 "),
+                  AColonna50(u"numero di processori nel sistema ", u" 2 "),
+                  AColonna50(u"Tipo Processore", u"Intel Pentium"),
+                  AColonna50(u"granularità ", u" 65536 "),
+              }));
 }
 
-TEST_F(Report, ProcessorNamesOfTheTable) {
-    const std::pair<std::int32_t, std::u16string> Nomi[] = {{386, u"Intel 386"},
-                                                             {486, u"Intel 486"},
-                                                             {586, u"Intel Pentium"},
-                                                             {4000, u"MIPS R4000"},
-                                                             {21064, u"Alpha 21064"}};
-    for (const auto& [Tipo, Nome] : Nomi) {
-        Sistema().Info.dwProcessorType = Tipo;
-        const Righe r = Esegui(30);
-        ASSERT_EQ(r.size(), 8u) << Tipo;
-        EXPECT_EQ(r[6], AColonna50(u"Tipo Processore", Nome));
-    }
-}
-
-TEST_F(Report, ProcessorOutsideTheTableLeavesItsLineOut) {
-    for (const std::int32_t Tipo : {0, 8664, 585, 587, -1}) {
+TEST_F(Report, ProcessorLineOnlyForTypesOfTheTable) {
+    const std::pair<std::int32_t, std::u16string_view> Casi[] = {
+        {386, u"Intel 386"},
+        {486, u"Intel 486"},
+        {586, u"Intel Pentium"},
+        {4000, u"MIPS R4000"},
+        {21064, u"Alpha 21064"},
+        {0, u""},
+        {8664, u""},
+        {585, u""},
+        {587, u""},
+        {-1, u""},
+    };
+    for (const auto& [Tipo, Nome] : Casi) {
+        SCOPED_TRACE(Tipo);
         Sistema().Info.dwProcessorType = Tipo;
         Sistema().Info.dwAllocationGranularity = 4096;
         const Righe r = Esegui(30);
-        ASSERT_EQ(r.size(), 7u) << Tipo;
-        EXPECT_EQ(r[6], AColonna50(u"granularità ", u" 4096 ")) << Tipo;
+        ASSERT_EQ(r.size(), Nome.empty() ? 7u : 8u);
+        EXPECT_EQ(r.back(), AColonna50(u"granularità ", u" 4096 "));
+        if (!Nome.empty()) {
+            EXPECT_EQ(r[6], AColonna50(u"Tipo Processore", Nome));
+        }
     }
 }
 
@@ -140,10 +139,22 @@ TEST_F(Report, FailedVolumeCallPrintsEmptyNamesZerosAndZero) {
     EXPECT_EQ(Esegui(40), RigheVolumeFallito());
 }
 
-TEST_F(Report, NamesFillingTheWholeBufferAreCutToFit) {
-    Sistema().NomeVolume = std::string(400, 'v');
-    const Righe r = Esegui(40);
-    EXPECT_EQ(r[1], AColonna50(u"nome Volume", std::u16string(254, u'v')));
+// ---- What the font must show whole -------------------------------------------
+
+TEST_F(Report, WidestLineAndLongestReportAreWhatTheFontIsChosenFor) {
+    Sistema().Info = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, 586, 0};
+    Sistema().NumeroSeriale = INT32_MIN;
+    std::size_t Colonne = 0;
+    std::size_t Linee = 0;
+    for (const int Index : {20, 30, 40}) {
+        const Righe r = Esegui(static_cast<std::int16_t>(Index));
+        Linee = std::max(Linee, r.size());
+        for (const auto& Riga : r) {
+            Colonne = std::max(Colonne, Riga.size());
+        }
+    }
+    EXPECT_EQ(Colonne, static_cast<std::size_t>(Varnelo::ColonneVisibili));
+    EXPECT_EQ(Linee, static_cast<std::size_t>(Varnelo::RigheVisibili));
 }
 
 }  // namespace

@@ -1,11 +1,21 @@
 // Expected report lines, written the way a reader counts columns.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "main_window/form1.h"
+
 using Righe = std::vector<std::u16string>;
+
+// What a new form prints when the menu item Index is chosen.
+inline Righe Esegui(std::int16_t Index) {
+    Form1 f;
+    f.mnu_Click(Index);
+    return f.Righe();
+}
 
 // A label, blanks up to column 50, then the value starting at column 50.
 inline std::u16string AColonna50(std::u16string_view Etichetta, std::u16string_view Valore) {

@@ -1,22 +1,19 @@
 #include "form1.h"
 
+#include <array>
+
+#include "menu.h"
+
 void Form1::mnu_Click(std::int16_t Index) {
     Cls();
-    switch (Index) {
-    case 10:
-        MostraDirectoryWindows();
-        break;
-    case 20:
-        MostraDirectoryWindowsBreve();
-        break;
-    case 30:
-        MostraInfoSistema();
-        break;
-    case 40:
-        MostraInfoVolume();
-        break;
-    default:
-        break;
+    // The report of each example, in the menu's order.
+    constexpr std::array Report{&Form1::MostraDirectoryWindows, &Form1::MostraDirectoryWindowsBreve,
+                                &Form1::MostraInfoSistema, &Form1::MostraInfoVolume};
+    static_assert(Report.size() == Varnelo::VociEsempi.size());
+    for (std::size_t i = 0; i < Report.size(); ++i) {
+        if (Varnelo::VociEsempi[i].Index == Index) {
+            (this->*Report[i])();
+        }
     }
 }
 

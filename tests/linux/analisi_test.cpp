@@ -1,5 +1,5 @@
 // The pure parts of the routines: the parsers of the kernel's files, the
-// file-system flags table, the processor numbering, the 32-bit cut.
+// file-system flags table, the processor numbering.
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
 
@@ -8,7 +8,6 @@
 #include <string>
 
 #include "architettura.h"
-#include "basso32.h"
 #include "flag_file_system.h"
 #include "indirizzo_minimo.h"
 #include "lista_cpu.h"
@@ -86,18 +85,19 @@ TEST(AnalizzaIndirizzoMinimo, ReadsOneDecimalNumber) {
 }
 
 TEST(FlagFileSystem, NativeForeignUnknownAndReadOnly) {
-    constexpr std::uint32_t Nativo = FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES |
-                                     FILE_SUPPORTS_HARD_LINKS | FILE_SUPPORTS_SPARSE_FILES |
-                                     FILE_SUPPORTS_EXTENDED_ATTRIBUTES | FILE_PERSISTENT_ACLS;
+    // As Windows numbers them: case-sensitive search 0x1, case-preserved names 0x2,
+    // persistent ACLs 0x8, sparse files 0x40, read-only volume 0x80000, hard links
+    // 0x400000, extended attributes 0x800000.
+    constexpr std::uint32_t Nativo = 0xC0004B;
     const std::pair<const char*, std::uint32_t> Casi[] = {
         {"ext4", Nativo},
         {"xfs", Nativo},
         {"btrfs", Nativo},
-        {"vfat", FILE_CASE_PRESERVED_NAMES},  // found in any case
-        {"squashfs", FILE_CASE_SENSITIVE_SEARCH | FILE_CASE_PRESERVED_NAMES |
-                         FILE_SUPPORTS_HARD_LINKS | FILE_SUPPORTS_EXTENDED_ATTRIBUTES |
-                         FILE_READ_ONLY_VOLUME},  // read-only whatever the mount says
-        {"ext", 0},                               // a prefix of a known type is not it
+        {"tmpfs", Nativo},             // the root of many containers and live systems
+        {"overlay", Nativo & ~0x40u},  // holes depend on the layer below
+        {"vfat", 0x2},                 // found in any case
+        {"squashfs", 0xC80003},        // read-only whatever the mount says
+        {"ext", 0},                    // a prefix of a known type is not it
         {"fuse.sshfs", 0},
         {"", 0},
     };
@@ -105,7 +105,7 @@ TEST(FlagFileSystem, NativeForeignUnknownAndReadOnly) {
         SCOPED_TRACE(Tipo);
         EXPECT_EQ(FlagFileSystem(Tipo, 0), Attesi);
         // A read-only mount adds that bit alone.
-        EXPECT_EQ(FlagFileSystem(Tipo, ST_RDONLY), Attesi | FILE_READ_ONLY_VOLUME);
+        EXPECT_EQ(FlagFileSystem(Tipo, ST_RDONLY), Attesi | 0x80000);
     }
 }
 
@@ -115,14 +115,6 @@ TEST(TipoProcessoreX86, NumbersByCpuidFamily) {
     EXPECT_EQ(TipoProcessoreX86(5), 586);
     EXPECT_EQ(TipoProcessoreX86(6), 586);
     EXPECT_EQ(TipoProcessoreX86(15), 586);
-}
-
-TEST(Basso32, KeepsTheLowBitsAsSignedTwosComplement) {
-    EXPECT_EQ(Basso32(4096), 4096);
-    EXPECT_EQ(Basso32(0xFFFF'FFFF), -1);
-    EXPECT_EQ(Basso32(0x8000'0000), INT32_MIN);
-    EXPECT_EQ(Basso32(0x7FFF'FFFF'EFFF), -4097);
-    EXPECT_EQ(Basso32(0x1'0000'0005), 5);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <optional>
 #include <string>
 
 #include "radice_finta.h"
@@ -11,41 +11,38 @@
 
 namespace {
 
-constexpr char Riempimento = '~';
-
-// A buffer of Dimensione bytes plus a guard, filled with a byte no answer contains.
-std::string BufferConGuardia(std::size_t Dimensione) {
-    std::string Buffer(Dimensione + 8, Riempimento);  // not braces: they would make two chars
-    return Buffer;
-}
-
-TEST(GetWindowsDirectoryA, WritesUsrAndItsNulAndNothingMore) {
-    for (const std::int32_t Dimensione : {5, 6, 145}) {
-        SCOPED_TRACE(Dimensione);
-        std::string Buffer = BufferConGuardia(static_cast<std::size_t>(Dimensione));
-        EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(Buffer.data(), Dimensione), 4);
-        EXPECT_EQ(std::string_view(Buffer.data(), 5), std::string_view("/usr\0", 5));
-        EXPECT_EQ(Buffer.find_first_not_of(Riempimento, 5), std::string::npos);
-    }
-}
-
-TEST(GetWindowsDirectoryA, TooSmallGetsTheSizeNeededAndIsUntouched) {
-    for (const std::int32_t Dimensione : {4, 1, 0, -1, INT32_MIN}) {
-        SCOPED_TRACE(Dimensione);
-        std::string Buffer = BufferConGuardia(8);
-        EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(Buffer.data(), Dimensione), 5);
-        EXPECT_EQ(Buffer, BufferConGuardia(8));
+TEST(GetWindowsDirectoryA, WritesUsrOnlyWhenItFitsAndIsADirectory) {
+    enum class Usr { Sistema, Assente, File };
+    struct Caso {
+        Usr Directory;
+        std::int32_t Dimensione;
+        std::int32_t Ritorno;
+        bool Scrive;  // "/usr" and its NUL, nothing more
+    };
+    const Caso Casi[] = {
+        {Usr::Sistema, 5, 4, true},    {Usr::Sistema, 6, 4, true},
+        {Usr::Sistema, 145, 4, true},  {Usr::Sistema, 4, 5, false},  // too small: the size needed
+        {Usr::Sistema, 1, 5, false},   {Usr::Sistema, 0, 5, false},
+        {Usr::Sistema, -1, 5, false},  {Usr::Sistema, INT32_MIN, 5, false},
+        {Usr::Assente, 145, 0, false}, {Usr::File, 145, 0, false},
+    };
+    for (const Caso& c : Casi) {
+        SCOPED_TRACE(::testing::Message()
+                     << static_cast<int>(c.Directory) << ", size " << c.Dimensione);
+        std::optional<RadiceFinta> Radice;
+        if (c.Directory != Usr::Sistema) {
+            Radice.emplace();
+        }
+        if (c.Directory == Usr::File) {
+            Radice->Scrivi("/usr", "a file, not a directory");
+        }
+        // Filled with a byte no answer contains, and a guard past the size.
+        std::string Buffer(153, '~');
+        EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(Buffer.data(), c.Dimensione), c.Ritorno);
+        EXPECT_EQ(Buffer, c.Scrive ? std::string("/usr\0", 5) + std::string(148, '~')
+                                   : std::string(153, '~'));
     }
     EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(nullptr, 0), 5);
-}
-
-TEST(GetWindowsDirectoryA, FailsWithoutWritingWhenUsrIsNoDirectory) {
-    RadiceFinta Radice;
-    std::string Buffer = BufferConGuardia(145);
-    EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(Buffer.data(), 145), 0) << "no /usr at all";
-    Radice.Scrivi("/usr", "a file, not a directory");
-    EXPECT_EQ(Modulo1::Nativo::GetWindowsDirectoryA(Buffer.data(), 145), 0) << "/usr a file";
-    EXPECT_EQ(Buffer, BufferConGuardia(145));
 }
 
 TEST(GetWindowsDirectoryA, ThroughModulo1TheReportGetsUsr) {

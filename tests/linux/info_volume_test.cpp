@@ -4,19 +4,15 @@
 #include <sys/statfs.h>
 #include <sys/statvfs.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "flag_file_system.h"
 #include "radice_finta.h"
 #include "righe_mount.h"
-#include "shared/codepage.h"
-#include "shared/modulo1.h"
 #include "shared/routine_native.h"
-
-using namespace Modulo1::Linux;
 
 namespace {
 
@@ -85,7 +81,8 @@ TEST(GetVolumeInformationA, LiveAnswersAgreeWithTheKernel) {
     std::memcpy(&Basso, &Fs.f_fsid, sizeof Basso);
     EXPECT_EQ(u.Seriale, Basso);
     const bool SolaLettura = ("," + Mount->second + ",").find(",ro,") != std::string::npos;
-    EXPECT_EQ((static_cast<std::uint32_t>(u.Flag) & FILE_READ_ONLY_VOLUME) != 0, SolaLettura);
+    EXPECT_EQ((static_cast<std::uint32_t>(u.Flag) & 0x80000) != 0,
+              SolaLettura);  // read-only volume
     EXPECT_LT(std::strlen(u.Volume.c_str()), 256u) << "the label ends with a NUL in the buffer";
 }
 
@@ -99,28 +96,21 @@ TEST(GetVolumeInformationA, AnyOtherRootFailsAndLeavesEveryOutput) {
     Uscite u;
     EXPECT_EQ(u.Chiedi(nullptr), 0);
     EXPECT_TRUE(u.Intatte());
-    if (!RadiceInProcMounts()) {
-        GTEST_SKIP() << SenzaRadice;
-    }
+    const RadiceFinta Finta;
+    Finta.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "ext4"));
     EXPECT_EQ(u.Chiedi("C:\\"), 1) << "the drive letter in either case";
 }
 
 TEST(GetVolumeInformationA, NamesAreCutToTheBufferWithTheirNul) {
-    if (!RadiceInProcMounts()) {
-        GTEST_SKIP() << SenzaRadice;
-    }
-    const std::string Intero = [] {
-        Uscite u;
-        u.Chiedi("c:\\");
-        return u.NomeFileSystem();
-    }();
-    ASSERT_GE(Intero.size(), 2u);
+    RadiceFinta Radice;
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "ext4"));
+    SistemaFinto::Attuali().Etichetta = "DATI";
     Uscite u(3);
-    ASSERT_EQ(u.Chiedi("c:\\", 1, 3), 1);
-    EXPECT_EQ(u.FileSystem.substr(0, 3), Intero.substr(0, 2) + '\0');
-    EXPECT_EQ(u.FileSystem.find_first_not_of(Riempimento, 3), std::string::npos) << "guard";
-    EXPECT_EQ(u.Volume[0], '\0');
-    EXPECT_EQ(u.Volume.find_first_not_of(Riempimento, 1), std::string::npos) << "guard";
+    ASSERT_EQ(u.Chiedi("c:\\", 3, 4), 1);
+    EXPECT_EQ(u.Volume.substr(0, 3), std::string("DA\0", 3));
+    EXPECT_EQ(u.Volume.find_first_not_of(Riempimento, 3), std::string::npos) << "guard";
+    EXPECT_EQ(u.FileSystem.substr(0, 4), std::string("ext\0", 4));
+    EXPECT_EQ(u.FileSystem.find_first_not_of(Riempimento, 4), std::string::npos) << "guard";
 
     for (const std::int32_t Dimensione : {0, -5, INT32_MIN}) {
         SCOPED_TRACE(Dimensione);
@@ -132,55 +122,36 @@ TEST(GetVolumeInformationA, NamesAreCutToTheBufferWithTheirNul) {
     }
 }
 
-TEST(GetVolumeInformationA, MountTableStandInsDecideTheType) {
-    struct statvfs Vfs {};
-    ASSERT_EQ(::statvfs("/", &Vfs), 0);
+TEST(GetVolumeInformationA, MountTableStandInsDecideTheTypeAndItsFlags) {
     RadiceFinta Radice;
-
     Radice.Scrivi("/etc/mtab", RigaMtab("/", "ext3"));
     Uscite DaMtab;
     EXPECT_EQ(DaMtab.Chiedi("c:\\"), 1) << "no mountinfo: /etc/mtab";
     EXPECT_EQ(DaMtab.NomeFileSystem(), "ext3");
 
-    Radice.Scrivi("/proc/self/mountinfo",
-                  RigaMountinfo(1, "/", "ext4") + RigaMountinfo(2, "/", "btrfs"));
+    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "btrfs"));
     Uscite DaMountinfo;
     EXPECT_EQ(DaMountinfo.Chiedi("c:\\"), 1);
     EXPECT_EQ(DaMountinfo.NomeFileSystem(), "btrfs");
-    EXPECT_EQ(static_cast<std::uint32_t>(DaMountinfo.Flag), FlagFileSystem("btrfs", Vfs.f_flag));
+    // Case-sensitive, case-preserving, ACLs, sparse files, hard links, extended
+    // attributes, as Windows numbers them; not read-only.
+    EXPECT_EQ(static_cast<std::uint32_t>(DaMountinfo.Flag), 0xC0004Bu);
 }
 
-TEST(GetVolumeInformationA, WithoutAnyMountTableFailsAndLeavesEveryOutput) {
-    RadiceFinta Radice;
-    Radice.Scrivi("/proc/self/mountinfo", "garbage only\n");
-    Uscite u;
-    EXPECT_EQ(u.Chiedi("c:\\"), 0);
-    EXPECT_TRUE(u.Intatte());
-}
-
-// The report's call: through Modulo1, root "c:\", 255-character buffers; the
-// file-system name up to its NUL, or nullopt when the call fails.
-std::optional<std::u16string> NomeFileSystemPerIlReport() {
-    std::u16string Volume(256, u'\0');
-    std::u16string FileSystem(256, u'\0');
-    std::int32_t Seriale = 0, Massima = 0, Flag = 0;
-    if (Modulo1::GetVolumeInformationA(u"c:\\", Volume, 255, Seriale, Massima, Flag, FileSystem,
-                                       255) != 1) {
-        return std::nullopt;
+TEST(GetVolumeInformationA, WithoutStatvfsOrMountTableFailsAndLeavesEveryOutput) {
+    for (const bool StatvfsFallisce : {false, true}) {
+        SCOPED_TRACE(StatvfsFallisce ? "statvfs fails" : "no mount table");
+        RadiceFinta Radice;
+        if (StatvfsFallisce) {
+            Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "ext4"));
+            SistemaFinto::Attuali().ErroreStatoFileSystem = EIO;
+        } else {
+            Radice.Scrivi("/proc/self/mountinfo", "garbage only\n");
+        }
+        Uscite u;
+        EXPECT_EQ(u.Chiedi("c:\\"), 0);
+        EXPECT_TRUE(u.Intatte());
     }
-    return Modulo1::TroncaAlNul(FileSystem, 0);
-}
-
-TEST(GetVolumeInformationA, ThroughModulo1TheReportGetsSuccessAndTheType) {
-    const auto Mount = RadiceInProcMounts();
-    if (!Mount) {
-        GTEST_SKIP() << SenzaRadice;
-    }
-    EXPECT_EQ(NomeFileSystemPerIlReport(), Modulo1::DaSingoloByte(Mount->first));
-
-    RadiceFinta Radice;  // a type that is not UTF-8 comes through as a replacement
-    Radice.Scrivi("/proc/self/mountinfo", RigaMountinfo(1, "/", "f\xC3\x28s"));
-    EXPECT_EQ(NomeFileSystemPerIlReport(), u"f\uFFFD(s");
 }
 
 }  // namespace

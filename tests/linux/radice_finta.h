@@ -1,5 +1,6 @@
 // A directory tree that stands in for the system's files while it lives:
-// the routines read every kernel file under it instead of under "/".
+// the routines read every kernel file under it instead of under "/", and
+// find the volume of "/" there.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "file_sistema.h"
+#include "sistema_finto.h"
 
 class RadiceFinta {
 public:
@@ -18,12 +19,12 @@ public:
             throw std::runtime_error("mkdtemp failed");
         }
         radice_ = Modello;
-        Modulo1::Linux::PrefissoRadice = radice_.string();
+        SistemaFinto::Attuali().Radice = radice_.string();
     }
     RadiceFinta(const RadiceFinta&) = delete;
     RadiceFinta& operator=(const RadiceFinta&) = delete;
     ~RadiceFinta() {
-        Modulo1::Linux::PrefissoRadice.clear();
+        SistemaFinto::Attuali() = {};
         std::error_code Ignorato;
         std::filesystem::remove_all(radice_, Ignorato);
     }
@@ -33,10 +34,6 @@ public:
         const std::filesystem::path File = Sotto(Percorso);
         std::filesystem::create_directories(File.parent_path());
         std::ofstream(File, std::ios::binary) << Contenuto;
-    }
-
-    void CreaDirectory(std::string_view Percorso) const {
-        std::filesystem::create_directories(Sotto(Percorso));
     }
 
 private:

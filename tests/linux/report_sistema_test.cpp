@@ -14,6 +14,7 @@
 
 #include "main_window/form1.h"
 #include "righe_attese.h"
+#include "shared/modulo1.h"
 
 namespace {
 
@@ -21,10 +22,11 @@ std::u16string Numero(std::int64_t Valore) {
     return FormaNumero(static_cast<std::int32_t>(static_cast<std::uint32_t>(Valore)));
 }
 
-// What the report prints for the architecture alone, known in advance.
+// What the report reads for the architecture alone, known in advance.
 struct Attesi {
     std::u16string Oem;               // PROCESSOR_ARCHITECTURE_* as printed
     std::u16string IndirizzoMassimo;  // the highest user address's low 32 bits, as printed
+    std::int32_t TipoProcessore;      // not in the report's table: no line of its own
 };
 
 // The online CPUs below 32, each asked of its own directory: cpu0 often has
@@ -49,8 +51,8 @@ TEST(ReportSistema, LinesAreWhatTheRunningSystemSays) {
     // 4-level paging on x86-64 (0x7FFFFFFFEFFF), 48-bit addresses on arm64
     // (0xFFFFFFFFFFFF); neither has a processor name line, so seven lines.
     const std::map<std::string, Attesi> PerMacchina = {
-        {"x86_64", {u" 9 ", u"-4097 "}},
-        {"aarch64", {u" 12 ", u"-1 "}},
+        {"x86_64", {u" 9 ", u"-4097 ", 8664}},
+        {"aarch64", {u" 12 ", u"-1 ", 0}},
     };
     utsname Nome{};
     ASSERT_EQ(::uname(&Nome), 0);
@@ -77,6 +79,7 @@ TEST(ReportSistema, LinesAreWhatTheRunningSystemSays) {
         AColonna50(u"granularità ", Numero(Pagina)),
     };
     EXPECT_EQ(f.Righe(), Atteso) << "machine " << Nome.machine;
+    EXPECT_EQ(Modulo1::DatiSistema.dwProcessorType, Riga->second.TipoProcessore);
 }
 
 }  // namespace

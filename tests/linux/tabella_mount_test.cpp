@@ -3,6 +3,7 @@
 
 #include "radice_finta.h"
 #include "righe_mount.h"
+#include "sistema.h"
 #include "tabella_mount.h"
 
 using Modulo1::Linux::TipoFileSystemMontato;

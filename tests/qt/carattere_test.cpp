@@ -20,8 +20,7 @@ TEST(CarattereReport, ColumnsAndEightLinesFitTheDesignedClientArea) {
          {u"Intel Pentium", u"-2147483648 ", u" 2147483647 ", u"ext4"}) {
         const QString Riga =
             InQString(AColonna50(u"numero di processori configurati nel sistema ", Valore));
-        EXPECT_LE(Margine + Misure.horizontalAdvance(Riga), Client.width())
-            << Riga.toStdString();
+        EXPECT_LE(Margine + Misure.horizontalAdvance(Riga), Client.width()) << Riga.toStdString();
     }
     EXPECT_LE(2 * Margine + 8 * Misure.lineSpacing(), Client.height());
     EXPECT_GE(Carattere.pixelSize(), 9);  // still readable

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "finestra_principale.h"
+#include "menu_varnelo.h"
 #include "vista_report.h"
 
 TEST(Schermate, EachReportIsRenderedWholeIntoItsPicture) {
@@ -14,7 +13,7 @@ TEST(Schermate, EachReportIsRenderedWholeIntoItsPicture) {
     ASSERT_TRUE(Cartella.mkpath(QStringLiteral(".")));
     FinestraPrincipale f;
     f.show();
-    const QList<QAction*> Esempi = f.menuBar()->actions().front()->menu()->actions();
+    const QList<QAction*> Esempi = MenuVarnelo(f)->actions();
     for (int Numero = 1; Numero <= Esempi.size(); ++Numero) {
         Esempi[Numero - 1]->trigger();
         const QImage Immagine = f.grab().toImage();

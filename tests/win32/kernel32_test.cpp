@@ -9,13 +9,10 @@
 #include "main_window/form1.h"
 #include "righe_attese.h"
 #include "routine_kernel32.h"
+#include "shared/basso32.h"
 #include "shared/modulo1.h"
 
 namespace {
-
-std::int32_t Basso32(std::uint64_t Valore) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(Valore));
-}
 
 std::u16string DirectoryDiretta() {
     char Buffer[MAX_PATH + 1] = {};
@@ -44,10 +41,10 @@ TEST(Kernel32, SystemInfoKeepsTheLow32BitsOfEachField) {
     EXPECT_EQ(Dati.dwOemId, static_cast<std::int32_t>(Diretto.dwOemId));
     EXPECT_EQ(Dati.dwPageSize, static_cast<std::int32_t>(Diretto.dwPageSize));
     EXPECT_EQ(Dati.lpMinimumApplicationAddress,
-              Basso32(reinterpret_cast<std::uintptr_t>(Diretto.lpMinimumApplicationAddress)));
+              Modulo1::Basso32(Diretto.lpMinimumApplicationAddress));
     EXPECT_EQ(Dati.lpMaximumApplicationAddress,
-              Basso32(reinterpret_cast<std::uintptr_t>(Diretto.lpMaximumApplicationAddress)));
-    EXPECT_EQ(Dati.dwActiveProcessorMask, Basso32(Diretto.dwActiveProcessorMask));
+              Modulo1::Basso32(Diretto.lpMaximumApplicationAddress));
+    EXPECT_EQ(Dati.dwActiveProcessorMask, Modulo1::Basso32(Diretto.dwActiveProcessorMask));
     EXPECT_EQ(Dati.dwNumberOfProcessors, static_cast<std::int32_t>(Diretto.dwNumberOfProcessors));
     EXPECT_EQ(Dati.dwProcessorType, static_cast<std::int32_t>(Diretto.dwProcessorType));
     EXPECT_EQ(Dati.dwAllocationGranularity,

@@ -3,23 +3,22 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 
-namespace {
-constexpr int PixelMassimi = 16;
-constexpr int PixelMinimi = 6;
-}  // namespace
+#include "main_window/carattere_adatto.h"
 
 QFont CarattereReport(QSize AreaClient) {
     QFont Carattere = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     Carattere.setStyleHint(QFont::Monospace);
-    for (int Pixel = PixelMassimi; Pixel > PixelMinimi; --Pixel) {
+    // From large to small: the first font that fits is kept; if none does,
+    // the smallest tried is.
+    for (int Pixel = Varnelo::AltezzaCarattereMassima; Pixel >= Varnelo::AltezzaCarattereMinima;
+         --Pixel) {
         Carattere.setPixelSize(Pixel);
         const QFontMetrics Misure(Carattere);
-        if (Misure.horizontalAdvance(QLatin1Char('0')) * ColonneVisibili <=
-                AreaClient.width() - 2 * Margine &&
-            Misure.lineSpacing() * RigheVisibili <= AreaClient.height() - 2 * Margine) {
-            return Carattere;
+        if (Varnelo::CarattereAdatto(Misure.averageCharWidth(), Misure.lineSpacing(),
+                                     AreaClient.width() - 2 * Margine,
+                                     AreaClient.height() - 2 * Margine)) {
+            break;
         }
     }
-    Carattere.setPixelSize(PixelMinimi);
     return Carattere;
 }

@@ -5,9 +5,6 @@
 #include <QFont>
 #include <QSize>
 
-// Columns every report but the directory ones needs: column 50 and a value of 13.
-inline constexpr int ColonneVisibili = 62;
-inline constexpr int RigheVisibili = 8;
 // Blank space between the client area's edges and the text.
 inline constexpr int Margine = 4;
 

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "accessibile_report.h"
 #include "carattere_report.h"
@@ -36,19 +37,29 @@ QString VistaReport::Testo() const {
     return Righe.join(QLatin1Char('\n'));
 }
 
+std::vector<int> VistaReport::InizioRighe() const {
+    std::vector<int> Inizi{0};
+    for (const auto& Riga : form_.Righe()) {
+        Inizi.push_back(Inizi.back() + static_cast<int>(Riga.size()) + 1);
+    }
+    return Inizi;
+}
+
 QRect VistaReport::RettangoloCarattere(int Posizione) const {
-    const QString t = Testo();
-    if (Posizione < 0 || Posizione >= t.size()) {
+    const std::vector<int> Inizi = InizioRighe();
+    // The last line has no newline after it.
+    if (Posizione < 0 || Posizione >= Inizi.back() - 1) {
         return {};
     }
-    // lastIndexOf(c, -1) would search from the end of the text.
-    const qsizetype InizioRiga =
-        Posizione == 0 ? 0 : t.lastIndexOf(QLatin1Char('\n'), Posizione - 1) + 1;
-    const auto Riga = static_cast<int>(t.left(Posizione).count(QLatin1Char('\n')));
+    const auto Riga = static_cast<std::size_t>(
+        std::upper_bound(Inizi.begin(), Inizi.end(), Posizione) - Inizi.begin() - 1);
+    const QString Testo = InQString(form_.Righe()[Riga]);
+    const int Colonna = Posizione - Inizi[Riga];
+    const QChar Carattere = Colonna < Testo.size() ? Testo.at(Colonna) : QLatin1Char('\n');
     const QFontMetrics Misure(font());
-    const int x = Margine + Misure.horizontalAdvance(t.mid(InizioRiga, Posizione - InizioRiga));
-    return {x, Margine + Riga * Misure.lineSpacing(), Misure.horizontalAdvance(t.at(Posizione)),
-            Misure.height()};
+    return {Margine + Misure.horizontalAdvance(Testo.left(Colonna)),
+            Margine + static_cast<int>(Riga) * Misure.lineSpacing(),
+            Misure.horizontalAdvance(Carattere), Misure.height()};
 }
 
 int VistaReport::PosizioneInPunto(QPoint Punto) const {
@@ -58,14 +69,10 @@ int VistaReport::PosizioneInPunto(QPoint Punto) const {
     if (Punto.y() < Margine || Riga >= static_cast<int>(Righe.size()) || Punto.x() < Margine) {
         return -1;
     }
-    int Posizione = 0;
-    for (int r = 0; r < Riga; ++r) {
-        Posizione += static_cast<int>(Righe[static_cast<std::size_t>(r)].size()) + 1;
-    }
     const QString Testo = InQString(Righe[static_cast<std::size_t>(Riga)]);
     for (int c = 0; c < Testo.size(); ++c) {
         if (Misure.horizontalAdvance(Testo.left(c + 1)) > Punto.x() - Margine) {
-            return Posizione + c;
+            return InizioRighe()[static_cast<std::size_t>(Riga)] + c;
         }
     }
     return -1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class Form1;
 
@@ -28,6 +29,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The offset in Testo() where each line starts, then one past the last
+    // line's end: the one mapping between offsets and lines.
+    std::vector<int> InizioRighe() const;
+
     const Form1& form_;
     QString testoMostrato_;
 };

@@ -1,5 +1,6 @@
 #include "carattere_console.h"
 
+#include "main_window/carattere_adatto.h"
 #include "main_window/menu.h"
 
 namespace Varnelo {
@@ -25,7 +26,9 @@ CarattereConsole CarattereConsole::PerDpi(UINT Dpi) {
     HDC Misura = CreateCompatibleDC(nullptr);
     // From large to small: the first font that fits is kept; if none does,
     // the smallest tried is.
-    for (int Em = MulDiv(16, Scala, 96), Minimo = MulDiv(6, Scala, 96); Em >= Minimo; --Em) {
+    for (int Em = MulDiv(AltezzaCarattereMassima, Scala, 96),
+             Minimo = MulDiv(AltezzaCarattereMinima, Scala, 96);
+         Em >= Minimo; --Em) {
         Carattere.font_.reset(CreaFont(Em));
         const HGDIOBJ Precedente = SelectObject(Misura, Carattere.Font());
         TEXTMETRICW Metriche{};
@@ -33,8 +36,8 @@ CarattereConsole CarattereConsole::PerDpi(UINT Dpi) {
         SelectObject(Misura, Precedente);
         Carattere.larghezzaColonna_ = Metriche.tmAveCharWidth;
         Carattere.altezzaRiga_ = Metriche.tmHeight + Metriche.tmExternalLeading;
-        if (ColonneVisibili * Carattere.larghezzaColonna_ <= Larghezza &&
-            RigheVisibili * Carattere.altezzaRiga_ <= Altezza) {
+        if (CarattereAdatto(Carattere.larghezzaColonna_, Carattere.altezzaRiga_, Larghezza,
+                            Altezza)) {
             break;
         }
     }

@@ -29,8 +29,4 @@ private:
     int altezzaRiga_ = 0;
 };
 
-// Columns that must show whole: a value of up to 13 characters at column 50.
-inline constexpr int ColonneVisibili = 62;
-inline constexpr int RigheVisibili = 8;
-
 }  // namespace Varnelo

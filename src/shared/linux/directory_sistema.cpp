@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "file_sistema.h"
 #include "shared/routine_native.h"
+#include "sistema.h"
 
 namespace Modulo1::Nativo {
 

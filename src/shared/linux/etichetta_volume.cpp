@@ -1,12 +1,12 @@
 #include "etichetta_volume.h"
 
 #include <linux/fs.h>
-#include <sys/ioctl.h>
 
 #include <array>
 #include <cstring>
 
 #include "descrittore.h"
+#include "sistema.h"
 
 namespace Modulo1::Linux {
 
@@ -19,7 +19,7 @@ std::string LeggiEtichetta(const char* Percorso) {
     std::array<char, FSLABEL_MAX + 1> Etichetta{};
     int Esito = -1;
     do {
-        Esito = ::ioctl(Radice.fd(), FS_IOC_GETFSLABEL, Etichetta.data());
+        Esito = ChiediEtichetta(Radice.fd(), Etichetta.data());
     } while (Esito != 0 && errno == EINTR);
     if (Esito != 0) {
         return {};  // ENOTTY and friends: the file system keeps no label we can ask for

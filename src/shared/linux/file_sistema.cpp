@@ -3,6 +3,7 @@
 #include <array>
 
 #include "descrittore.h"
+#include "sistema.h"
 
 namespace Modulo1::Linux {
 
@@ -10,12 +11,6 @@ namespace {
 // Far above any CPU list or sysctl value; stops a stand-in like /dev/zero.
 constexpr std::size_t DimensioneMassima = 1 << 20;
 }  // namespace
-
-std::string PercorsoSistema(std::string_view Percorso) {
-    std::string Risultato = PrefissoRadice;
-    Risultato += Percorso;
-    return Risultato;
-}
 
 std::optional<std::string> LeggiFileSistema(std::string_view Percorso) {
     const Descrittore File = ApriSenzaInterruzioni(PercorsoSistema(Percorso).c_str(), O_RDONLY);

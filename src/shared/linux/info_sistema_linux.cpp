@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include "architettura.h"
-#include "basso32.h"
 #include "indirizzo_minimo.h"
 #include "lista_cpu.h"
+#include "shared/basso32.h"
 #include "shared/routine_native.h"
 
 namespace Modulo1::Nativo {

@@ -1,8 +1,6 @@
 // GetVolumeInformationA on Linux: drive "c:\" is the file system mounted on
 // "/". Every fact is gathered before anything is written, so a call that
 // fails leaves all its outputs as they were.
-#include <sys/statvfs.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -10,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "basso32.h"
 #include "etichetta_volume.h"
-#include "file_sistema.h"
 #include "flag_file_system.h"
+#include "shared/basso32.h"
 #include "shared/routine_native.h"
+#include "sistema.h"
 #include "tabella_mount.h"
 
 namespace Modulo1::Nativo {
@@ -32,7 +30,7 @@ std::optional<struct statvfs> StatoVolume(const char* Percorso) {
     struct statvfs Stato {};
     int Esito = -1;
     do {
-        Esito = ::statvfs(Percorso, &Stato);
+        Esito = Linux::StatoFileSystem(Percorso, Stato);
     } while (Esito != 0 && errno == EINTR);
     if (Esito != 0) {
         return std::nullopt;
@@ -62,7 +60,8 @@ std::int32_t GetVolumeInformationA(const char* lpRootPathName, char* lpVolumeNam
         return 0;
     }
     // Without statvfs or a mount table there is no volume to describe.
-    const auto Stato = StatoVolume("/");
+    const std::string Radice = Linux::PercorsoSistema("/");
+    const auto Stato = StatoVolume(Radice.c_str());
     if (!Stato) {
         return 0;
     }
@@ -70,12 +69,12 @@ std::int32_t GetVolumeInformationA(const char* lpRootPathName, char* lpVolumeNam
     if (!Tipo) {
         return 0;
     }
-    const std::string Etichetta = Linux::LeggiEtichetta(Linux::PercorsoSistema("/").c_str());
+    const std::string Etichetta = Linux::LeggiEtichetta(Radice.c_str());
 
     CopiaTroncata(lpVolumeNameBuffer, nVolumeNameSize, Etichetta);
-    NumeroSeriale = Linux::Basso32(Stato->f_fsid);
-    LunghezzaMassimaComponente = Linux::Basso32(Stato->f_namemax);
-    FlagFileSystem = Linux::Basso32(Linux::FlagFileSystem(*Tipo, Stato->f_flag));
+    NumeroSeriale = Basso32(Stato->f_fsid);
+    LunghezzaMassimaComponente = Basso32(Stato->f_namemax);
+    FlagFileSystem = Basso32(Linux::FlagFileSystem(*Tipo, Stato->f_flag));
     CopiaTroncata(lpFileSystemNameBuffer, nFileSystemNameSize, *Tipo);
     return 1;
 }

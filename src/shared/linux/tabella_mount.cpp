@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "file_sistema.h"
+#include "sistema.h"
 
 namespace Modulo1::Linux {
 

@@ -1,20 +1,8 @@
 #include "info_sistema_win32.h"
 
-#include <cstdint>
+#include "shared/basso32.h"
 
 namespace Modulo1 {
-
-namespace {
-
-std::int32_t Basso32(std::uint64_t Valore) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(Valore & 0xFFFFFFFFu));
-}
-
-std::int32_t Basso32(const void* Indirizzo) {
-    return Basso32(reinterpret_cast<std::uintptr_t>(Indirizzo));
-}
-
-}  // namespace
 
 InfoSistema DaSystemInfo(const SYSTEM_INFO& Info) {
     InfoSistema Dati;

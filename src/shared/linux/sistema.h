@@ -1,0 +1,23 @@
+// Where the routines meet the running system for the facts a test must be able
+// to make up: the paths of the kernel's files, a file system's statvfs and its
+// label. The program links sistema.cpp; the Linux tests link a stand-in.
+#pragma once
+
+#include <sys/statvfs.h>
+
+#include <string>
+#include <string_view>
+
+namespace Modulo1::Linux {
+
+// The path where the routines find the system's file Percorso ("/proc/...").
+std::string PercorsoSistema(std::string_view Percorso);
+
+// statvfs(2) of Percorso: 0, or -1 with errno set.
+int StatoFileSystem(const char* Percorso, struct statvfs& Stato);
+
+// ioctl(2) FS_IOC_GETFSLABEL on the open directory fd into at least
+// FSLABEL_MAX bytes: 0, or -1 with errno set.
+int ChiediEtichetta(int fd, char* Etichetta);
+
+}  // namespace Modulo1::Linux

@@ -1,0 +1,20 @@
+// The stand-in for what the routines ask of the running system: it asks the
+// system itself unless a test has made up an answer.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace SistemaFinto {
+
+struct Risposte {
+    std::string Radice;                    // put before every system path
+    int ErroreStatoFileSystem = 0;         // errno of a failing statvfs; 0: the system's answer
+    int ErroreEtichetta = 0;               // errno of a failing label query; 0: see Etichetta
+    std::optional<std::string> Etichetta;  // the file system's label; nullopt: the system's
+};
+
+// What the stand-in answers now; RadiceFinta puts the defaults back when it goes.
+Risposte& Attuali();
+
+}  // namespace SistemaFinto
