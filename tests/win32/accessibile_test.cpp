@@ -8,6 +8,7 @@
 #include <wrl/client.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -162,7 +163,6 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
     for (const Passo& p : std::vector<Passo>{
              {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
              {CHILDID_SELF, NAVDIR_LASTCHILD, 8},
-             {CHILDID_SELF, NAVDIR_NEXT, -1},
              {1, NAVDIR_NEXT, 2},
              {7, NAVDIR_DOWN, 8},
              {8, NAVDIR_NEXT, -1},
@@ -192,7 +192,6 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
              {Colonna * 49, Altezza * 2 + 1, 3},             // the serial number's first column
              {Colonna * 60, Altezza * 5 + 1, CHILDID_SELF},  // past the end of the note
              {1, Altezza * 8 + 1, CHILDID_SELF},             // below the last line
-             {-1, 0, -1},                                    // left of the client area
          }) {
         SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
         VARIANT Colpito{};
@@ -316,23 +315,63 @@ void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto,
     }
 }
 
-TEST_F(AccessibileWin32, AChoiceTellsReadersThatLinesAndValueChanged) {
+TEST_F(AccessibileWin32, ReadersAreToldOfANewReportAndOfLinesMovedByANewDpi) {
+    RECT Suggerito{};
+    GetWindowRect(f.Handle(), &Suggerito);
+    const std::vector<std::tuple<UINT, WPARAM, std::vector<std::pair<DWORD, LONG>>>> Casi{
+        {WM_COMMAND,
+         MAKEWPARAM(30, 0),
+         {{EVENT_OBJECT_REORDER, CHILDID_SELF}, {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF}}},
+        {WM_DPICHANGED, MAKEWPARAM(144, 144), {{EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF}}},
+    };
     FinestraOsservata = f.Handle();
-    Eventi.clear();
-    HWINEVENTHOOK Gancio =
-        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, Registra,
-                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(Gancio, nullptr);
-    Scegli(30);
-    MSG Messaggio;
-    while (PeekMessageW(&Messaggio, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&Messaggio);
+    for (const auto& [Messaggio, w, Attesi] : Casi) {
+        SCOPED_TRACE(Messaggio);
+        Eventi.clear();
+        HWINEVENTHOOK Gancio =
+            SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, Registra,
+                            GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        ASSERT_NE(Gancio, nullptr);
+        SendMessageW(f.Handle(), Messaggio, w, reinterpret_cast<LPARAM>(&Suggerito));
+        MSG Coda;
+        while (PeekMessageW(&Coda, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&Coda);
+        }
+        UnhookWinEvent(Gancio);
+        EXPECT_EQ(Eventi, Attesi);
     }
-    UnhookWinEvent(Gancio);
-    EXPECT_EQ(Eventi, (std::vector<std::pair<DWORD, LONG>>{
-                          {EVENT_OBJECT_REORDER, CHILDID_SELF},
-                          {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF},
-                      }));
+}
+
+// A window that cannot be seen or used: minimised, hidden, disabled.
+struct CasoStato {
+    const char* Nome;
+    void (*Cambia)(HWND Finestra, bool Indietro);
+    LONG Stato;
+};
+
+TEST_F(AccessibileWin32, AClientThatCannotBeSeenOrUsedSaysSoForItselfAndItsLines) {
+    Scegli(10);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ASSERT_NE(a, nullptr);
+    for (const CasoStato& Caso : {
+             CasoStato{"minimised",
+                       [](HWND h, bool i) { ShowWindow(h, i ? SW_RESTORE : SW_MINIMIZE); },
+                       STATE_SYSTEM_OFFSCREEN},
+             CasoStato{"hidden",
+                       [](HWND h, bool i) { ShowWindow(h, i ? SW_SHOWNOACTIVATE : SW_HIDE); },
+                       STATE_SYSTEM_INVISIBLE},
+             CasoStato{"disabled", [](HWND h, bool i) { EnableWindow(h, i); },
+                       STATE_SYSTEM_UNAVAILABLE},
+         }) {
+        SCOPED_TRACE(Caso.Nome);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato, 0);
+        Caso.Cambia(f.Handle(), false);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato,
+                  Caso.Stato);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, 1),
+                  STATE_SYSTEM_READONLY | Caso.Stato);
+        Caso.Cambia(f.Handle(), true);
+    }
 }
 
 }  // namespace

@@ -74,6 +74,11 @@ TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
 
 UINT WINAPI Dpi144(HWND) { return 144; }
 
+HRESULT WINAPI Monitor144(HMONITOR, int, UINT* x, UINT* y) {
+    *x = *y = 144;
+    return S_OK;
+}
+
 UINT DpiAdattamento = 0;
 BOOL WINAPI AdattaA(LPRECT Rettangolo, DWORD Stile, BOOL ConMenu, DWORD StileEsteso, UINT Dpi) {
     DpiAdattamento = Dpi;
@@ -86,20 +91,26 @@ FARPROC ComeFarproc(Funzione* Indirizzo) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(Indirizzo));
 }
 
-FARPROC Nessuna(const char*) { return nullptr; }
+FARPROC Nessuna(const char*, const char*) { return nullptr; }
 
-FARPROC SoloDpi144(const char* Nome) {
-    return std::string_view(Nome) == "GetDpiForWindow" ? ComeFarproc(&Dpi144) : nullptr;
+// As on Windows 8.1: the monitor's DPI, and nothing of Windows 10's.
+FARPROC SoloMonitor144(const char*, const char* Nome) {
+    return std::string_view(Nome) == "GetDpiForMonitor" ? ComeFarproc(&Monitor144) : nullptr;
 }
 
-FARPROC Entrambe144(const char* Nome) {
+FARPROC SoloDpi144(const char* Libreria, const char* Nome) {
+    return std::string_view(Nome) == "GetDpiForWindow" ? ComeFarproc(&Dpi144)
+                                                       : Nessuna(Libreria, Nome);
+}
+
+FARPROC Entrambe144(const char* Libreria, const char* Nome) {
     return std::string_view(Nome) == "AdjustWindowRectExForDpi" ? ComeFarproc(&AdattaA)
-                                                                : SoloDpi144(Nome);
+                                                                : SoloDpi144(Libreria, Nome);
 }
 
 struct CasoDpi {
     const char* Nome;
-    Varnelo::CercaInUser32 Cerca;
+    Varnelo::CercaFunzione Cerca;
     SIZE Client;
     UINT DpiAdattamento;  // what AdjustWindowRectExForDpi was asked for; 0 if not called
 };
@@ -126,10 +137,43 @@ TEST_P(DpiFinestra, ClientAreaIs384By188At96DpiAndScales) {
     EXPECT_EQ(DpiAdattamento, GetParam().DpiAdattamento);
 }
 
+// A size the system cannot work out: the user is told which step failed, and
+// no quit is left behind to close the box that says so.
+BOOL WINAPI AdattamentoImpossibile(LPRECT, DWORD, BOOL, DWORD, UINT) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+}
+
+FARPROC SenzaAdattamento(const char*, const char* Nome) {
+    return std::string_view(Nome) == "AdjustWindowRectExForDpi"
+               ? ComeFarproc(&AdattamentoImpossibile)
+               : nullptr;
+}
+
+TEST(CreazioneFallita, SaysWhatFailedAndLeavesNoQuit) {
+    MSG Messaggio{};
+    while (PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    const Varnelo::FunzioniDpi Funzioni(SenzaAdattamento);
+    Varnelo::FinestraPrincipale f(GetModuleHandleW(nullptr), Funzioni);
+    EXPECT_FALSE(f.Crea());
+    EXPECT_EQ(f.Fallimento(), L"dimensione della finestra (errore 87)");
+    EXPECT_FALSE(PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(CarattereConsole, AFontThatCannotBeMadeGivesTheStockFixedFontNeverAnEmptyCell) {
+    const auto Carattere =
+        Varnelo::CarattereConsole::PerDpi(96, [](int) -> HFONT { return nullptr; });
+    EXPECT_EQ(Carattere.Font(), GetStockObject(ANSI_FIXED_FONT));
+    EXPECT_GT(Carattere.LarghezzaColonna(), 0);
+    EXPECT_GT(Carattere.AltezzaRiga(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ricerche, DpiFinestra,
     ::testing::Values(CasoDpi{"SystemsOwn", Varnelo::CercaNelSistema, {384, 188}, 0},
-                      CasoDpi{"NeitherAsOnWindows7", Nessuna, {384, 188}, 0},
+                      CasoDpi{"NoneAsOnWindows7", Nessuna, {384, 188}, 0},
+                      CasoDpi{"MonitorAlone144AsOnWindows81", SoloMonitor144, {576, 282}, 0},
                       CasoDpi{"GetDpiForWindowAloneAt144", SoloDpi144, {576, 282}, 0},
                       CasoDpi{"BothAt144", Entrambe144, {576, 282}, 144}),
     [](const auto& Caso) { return std::string(Caso.param.Nome); });
