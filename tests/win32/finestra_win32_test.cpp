@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "finestra_principale.h"
+#include "immagine_client.h"
 #include "menu_win32.h"
 
 namespace {
@@ -16,29 +17,6 @@ std::wstring TestoMenu(HMENU Menu, UINT Posizione) {
     wchar_t Testo[64] = {};
     GetMenuStringW(Menu, Posizione, Testo, 64, MF_BYPOSITION);
     return Testo;
-}
-
-// Dark pixels of the client area as the window paints it now.
-int PuntiScritti(HWND Finestra) {
-    RECT Client{};
-    GetClientRect(Finestra, &Client);
-    HDC Schermo = GetDC(Finestra);
-    HDC Memoria = CreateCompatibleDC(Schermo);
-    HBITMAP Immagine = CreateCompatibleBitmap(Schermo, Client.right, Client.bottom);
-    HGDIOBJ Precedente = SelectObject(Memoria, Immagine);
-    PrintWindow(Finestra, Memoria, PW_CLIENTONLY);
-    int Scuri = 0;
-    for (int y = 0; y < Client.bottom; ++y) {
-        for (int x = 0; x < Client.right; ++x) {
-            const COLORREF c = GetPixel(Memoria, x, y);
-            Scuri += GetRValue(c) + GetGValue(c) + GetBValue(c) < 384 ? 1 : 0;
-        }
-    }
-    SelectObject(Memoria, Precedente);
-    DeleteObject(Immagine);
-    DeleteDC(Memoria);
-    ReleaseDC(Finestra, Schermo);
-    return Scuri;
 }
 
 class FinestraWin32 : public ::testing::Test {
@@ -181,16 +159,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
     ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
     UpdateWindow(f.Handle());
-    EXPECT_EQ(PuntiScritti(f.Handle()), 0);
+    EXPECT_EQ(PuntiScritti(f.Handle(), false), 0);
 
     SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
     EXPECT_EQ(f.Form().Righe().size(), 8u);
-    const int DopoIlReport = PuntiScritti(f.Handle());
+    const int DopoIlReport = PuntiScritti(f.Handle(), false);
     EXPECT_GT(DopoIlReport, 0);
     // Painted again from the kept lines, as after being covered.
     InvalidateRect(f.Handle(), nullptr, TRUE);
     UpdateWindow(f.Handle());
-    EXPECT_EQ(PuntiScritti(f.Handle()), DopoIlReport);
+    EXPECT_EQ(PuntiScritti(f.Handle(), false), DopoIlReport);
 }
 
 TEST_F(FinestraWin32, EsciDestroysTheWindowAndEndsTheLoop) {

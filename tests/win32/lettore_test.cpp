@@ -25,21 +25,6 @@ struct Lettore {
     const wchar_t* Percorso;
 };
 
-// Whether the process shows its window, looked for until it does or the
-// process ends; Wine's WaitForInputIdle may return before the window exists.
-bool FinestraAperta(const ProcessoAvviato& Varnelo) {
-    const std::wstring Didascalia(Varnelo::Didascalia.begin(), Varnelo::Didascalia.end());
-    for (int Volte = 0; Volte < 1200; ++Volte) {
-        if (FindWindowW(nullptr, Didascalia.c_str()) != nullptr) {
-            return true;
-        }
-        if (WaitForSingleObject(Varnelo.Info.hProcess, 50) != WAIT_TIMEOUT) {
-            return false;
-        }
-    }
-    return false;
-}
-
 std::u16string DaUtf8(const std::string& Testo) {
     if (Testo.empty()) {
         return {};
@@ -91,7 +76,7 @@ void LeggeOgniReport(const std::wstring& Eseguibile, const std::wstring& Lettore
     AvvioVarnelo.cb = sizeof AvvioVarnelo;
     ProcessoAvviato Varnelo;
     ASSERT_TRUE(Varnelo.Avvia(Eseguibile, AvvioVarnelo, false)) << GetLastError();
-    ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
+    ASSERT_NE(AttendiFinestra(Varnelo.Info), nullptr) << "Varnelo.exe shows no window";
 
     SECURITY_ATTRIBUTES Ereditabile{sizeof Ereditabile, nullptr, TRUE};
     HANDLE Tubo = nullptr;
