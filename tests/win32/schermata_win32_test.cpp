@@ -33,6 +33,7 @@ TEST(SchermataWin32, WindowWithExample4IsSavedWhole) {
     std::ofstream Uscita(VARNELO_SCHERMATA_BMP, std::ios::binary);
     Uscita.write(reinterpret_cast<const char*>(&File), sizeof File);
     Uscita.write(reinterpret_cast<const char*>(&Intestazione), sizeof Intestazione);
-    Uscita.write(reinterpret_cast<const char*>(Immagine.Punti.data()), Byte);
+    Uscita.write(reinterpret_cast<const char*>(Immagine.Punti.data()),
+                 static_cast<std::streamsize>(Byte));
     EXPECT_TRUE(Uscita);
 }

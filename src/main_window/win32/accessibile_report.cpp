@@ -45,8 +45,8 @@ constexpr LONG StatiDelClient =
 
 }  // namespace
 
-LRESULT AccessibileReport::Rispondi(const FinestraPrincipale& Finestra, AccessibileReport*& Oggetto,
-                                    WPARAM w) {
+LRESULT AccessibileReport::RispostaAlLettore(const FinestraPrincipale& Finestra,
+                                             AccessibileReport*& Oggetto, WPARAM w) {
     const Oleacc& Funzioni = FunzioniOleacc();
     if (Funzioni.LresultFromObject == nullptr || Funzioni.CreateStdAccessibleObject == nullptr) {
         return 0;
@@ -192,8 +192,8 @@ HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
     // still visible, though not on the screen.
     return Rispondi(pvarState, &varID, [&](LONG Elemento) {
         VARIANT Client{};
-        const HRESULT Risultato =
-            standard_->get_accState((Intero(CHILDID_SELF, &Client), Client), pvarState);
+        Intero(CHILDID_SELF, &Client);
+        const HRESULT Risultato = standard_->get_accState(Client, pvarState);
         if (SUCCEEDED(Risultato) && pvarState->vt == VT_I4) {
             pvarState->lVal |= IsIconic(finestra_->Handle()) ? STATE_SYSTEM_OFFSCREEN : 0;
             if (Elemento != CHILDID_SELF) {

@@ -21,8 +21,8 @@ public:
     // The reply to a reader's WM_GETOBJECT for the client of Finestra, whose
     // object Oggetto is made on the first request and kept; 0 where the
     // system cannot make one (without oleacc the window goes unread).
-    static LRESULT Rispondi(const FinestraPrincipale& Finestra, AccessibileReport*& Oggetto,
-                            WPARAM w);
+    static LRESULT RispostaAlLettore(const FinestraPrincipale& Finestra,
+                                     AccessibileReport*& Oggetto, WPARAM w);
 
     AccessibileReport(const AccessibileReport&) = delete;
     AccessibileReport& operator=(const AccessibileReport&) = delete;

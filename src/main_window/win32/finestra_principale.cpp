@@ -169,7 +169,7 @@ void FinestraPrincipale::OnCommand(WORD Id) {
 LRESULT FinestraPrincipale::OnGetObject(WPARAM w, LPARAM l) {
     // The object id is 32 bits wide: 64-bit callers may or may not extend its sign.
     return static_cast<LONG>(static_cast<DWORD>(l)) == OBJID_CLIENT
-               ? AccessibileReport::Rispondi(*this, accessibile_, w)
+               ? AccessibileReport::RispostaAlLettore(*this, accessibile_, w)
                : DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
 }
 
