@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "finestra_principale.h"
+#include "finestra_di_prova.h"
 #include "iid_accessible.h"
 
 namespace {
@@ -77,30 +77,23 @@ LONG Esito(HRESULT Risultato, const VARIANT& Variante) {
     return Variante.lVal;
 }
 
-class AccessibileWin32 : public ::testing::Test {
+// With COM for the thread, as the program has it.
+class AccessibileWin32 : public FinestraDiProva {
 protected:
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-        ASSERT_TRUE(f.Crea()) << GetLastError();
-        ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
-        UpdateWindow(f.Handle());
+        FinestraDiProva::SetUp();
     }
     void TearDown() override {
-        if (f.Handle() != nullptr) {
-            DestroyWindow(f.Handle());
-        }
+        FinestraDiProva::TearDown();
         CoUninitialize();
     }
-
-    void Scegli(int Index) { SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(Index, 0), 0); }
 
     POINT OrigineClient() const {
         POINT Origine{0, 0};
         ClientToScreen(f.Handle(), &Origine);
         return Origine;
     }
-
-    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
 };
 
 TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "finestra_principale.h"
+#include "finestra_di_prova.h"
 #include "immagine_client.h"
 #include "menu_win32.h"
 
@@ -19,11 +19,7 @@ std::wstring TestoMenu(HMENU Menu, UINT Posizione) {
     return Testo;
 }
 
-class FinestraWin32 : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(f.Crea()) << GetLastError(); }
-    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
-};
+using FinestraWin32 = FinestraDiProva;
 
 TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
     wchar_t Titolo[64] = {};
@@ -157,11 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& Caso) { return std::string(Caso.param.Nome); });
 
 TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
-    ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
-    UpdateWindow(f.Handle());
     EXPECT_EQ(PuntiScritti(f.Handle(), false), 0);
 
-    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
+    Scegli(40);
     EXPECT_EQ(f.Form().Righe().size(), 8u);
     const int DopoIlReport = PuntiScritti(f.Handle(), false);
     EXPECT_GT(DopoIlReport, 0);

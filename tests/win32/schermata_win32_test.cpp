@@ -6,14 +6,13 @@
 
 #include <fstream>
 
-#include "finestra_principale.h"
+#include "finestra_di_prova.h"
 #include "immagine_client.h"
 
-TEST(SchermataWin32, WindowWithExample4IsSavedWhole) {
-    Varnelo::FinestraPrincipale f(GetModuleHandleW(nullptr));
-    ASSERT_TRUE(f.Crea());
-    ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
-    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
+using SchermataWin32 = FinestraDiProva;
+
+TEST_F(SchermataWin32, WindowWithExample4IsSavedWhole) {
+    Scegli(40);
     UpdateWindow(f.Handle());
 
     const ImmagineClient Immagine = Fotografa(f.Handle(), false);

@@ -39,6 +39,9 @@ void Svuota(IDispatch** Oggetto) { *Oggetto = nullptr; }
 void Svuota(LONG* Numero) { *Numero = 0; }
 void Svuota(const void*) {}  // no output
 
+// What lines do not have.
+HRESULT Assente(LONG) { return DISP_E_MEMBERNOTFOUND; }
+
 // A line cannot be seen or used where its client cannot.
 constexpr LONG StatiDelClient =
     STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_UNAVAILABLE;
@@ -87,19 +90,18 @@ HRESULT AccessibileReport::Rispondi(Uscita* Fuori, const VARIANT* Id, Risposta F
     if (Id == nullptr) {
         return Fai(CHILDID_SELF);
     }
-    const auto Righe = static_cast<LONG>(finestra_->Form().Righe().size());
+    const auto Righe = NumeroRighe();
     if (Id->vt != VT_I4 || Id->lVal < CHILDID_SELF || Id->lVal > Righe) {
         return E_INVALIDARG;
     }
     return Fai(Id->lVal);
 }
 
-template <typename Uscita, typename Metodo, typename... Argomenti>
-HRESULT AccessibileReport::DelClient(const VARIANT* Id, Uscita* Fuori, Metodo Chiamata,
-                                     Argomenti... Altri) const {
+template <typename Uscita, typename PerRiga, typename Metodo, typename... Argomenti>
+HRESULT AccessibileReport::DelClient(const VARIANT* Id, Uscita* Fuori, PerRiga Linea,
+                                     Metodo Chiamata, Argomenti... Altri) const {
     return Rispondi(Fuori, Id, [&](LONG Elemento) {
-        return Elemento == CHILDID_SELF ? (standard_.Get()->*Chiamata)(Altri...)
-                                        : DISP_E_MEMBERNOTFOUND;
+        return Elemento == CHILDID_SELF ? (standard_.Get()->*Chiamata)(Altri...) : Linea(Elemento);
     });
 }
 
@@ -152,7 +154,7 @@ HRESULT AccessibileReport::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIA
 
 HRESULT AccessibileReport::get_accChildCount(LONG* pcountChildren) {
     return Rispondi(pcountChildren, nullptr, [&](LONG) {
-        *pcountChildren = static_cast<LONG>(finestra_->Form().Righe().size());
+        *pcountChildren = NumeroRighe();
         return S_OK;
     });
 }
@@ -181,10 +183,9 @@ HRESULT AccessibileReport::get_accValue(VARIANT varID, BSTR* pszValue) {
 }
 
 HRESULT AccessibileReport::get_accRole(VARIANT varID, VARIANT* pvarRole) {
-    return Rispondi(pvarRole, &varID, [&](LONG Elemento) {
-        return Intero(Elemento == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT,
-                      pvarRole);
-    });
+    return DelClient(
+        &varID, pvarRole, [&](LONG) { return Intero(ROLE_SYSTEM_STATICTEXT, pvarRole); },
+        &IAccessible::get_accRole, varID, pvarRole);
 }
 
 HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
@@ -207,11 +208,8 @@ HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
 HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
                                        VARIANT varID) {
     const bool Tutte = pxLeft != nullptr && pyTop != nullptr && pcxWidth != nullptr;
-    return Rispondi(Tutte ? pcyHeight : nullptr, &varID, [&](LONG Elemento) {
-        if (Elemento == CHILDID_SELF) {
-            return standard_->accLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varID);
-        }
-        const RECT Rettangolo = RettangoloRiga(Elemento);
+    const auto DellaRiga = [&](LONG Numero) {
+        const RECT Rettangolo = RettangoloRiga(Numero);
         POINT Origine{Rettangolo.left, Rettangolo.top};
         // ClientToScreen sets no error code of its own.
         if (!ClientToScreen(finestra_->Handle(), &Origine)) {
@@ -222,7 +220,9 @@ HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth
         *pcxWidth = Rettangolo.right - Rettangolo.left;
         *pcyHeight = Rettangolo.bottom - Rettangolo.top;
         return S_OK;
-    });
+    };
+    return DelClient(&varID, Tutte ? pcyHeight : nullptr, DellaRiga, &IAccessible::accLocation,
+                     pxLeft, pyTop, pcxWidth, pcyHeight, varID);
 }
 
 HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
@@ -233,7 +233,7 @@ HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
                                GetClientRect(finestra_->Handle(), &Client) &&
                                PtInRect(&Client, Punto);
         const auto Riga = static_cast<LONG>(Punto.y / finestra_->Carattere().AltezzaRiga() + 1);
-        if (NelClient && Riga <= static_cast<LONG>(finestra_->Form().Righe().size())) {
+        if (NelClient && Riga <= NumeroRighe()) {
             const RECT Rettangolo = RettangoloRiga(Riga);
             if (PtInRect(&Rettangolo, Punto)) {
                 return Intero(Riga, pvarID);
@@ -245,94 +245,81 @@ HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
 
 HRESULT AccessibileReport::accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEnd) {
     return Rispondi(pvarEnd, &varStart, [&](LONG Da) {
-        const auto Ultima = static_cast<LONG>(finestra_->Form().Righe().size());
-        const bool DalClient = Da == CHILDID_SELF;
-        switch (navDir) {
-        case NAVDIR_FIRSTCHILD:
-            return DalClient && Ultima > 0 ? Intero(1, pvarEnd) : Nessuno(pvarEnd);
-        case NAVDIR_LASTCHILD:
-            return DalClient && Ultima > 0 ? Intero(Ultima, pvarEnd) : Nessuno(pvarEnd);
-        default:
-            break;
-        }
-        if (DalClient) {
-            return standard_->accNavigate(navDir, varStart, pvarEnd);
-        }
-        switch (navDir) {
-        // Lines are stacked: the next one is also the one below.
-        case NAVDIR_NEXT:
-        case NAVDIR_DOWN:
-            return Da < Ultima ? Intero(Da + 1, pvarEnd) : Nessuno(pvarEnd);
-        case NAVDIR_PREVIOUS:
-        case NAVDIR_UP:
-            return Da > 1 ? Intero(Da - 1, pvarEnd) : Nessuno(pvarEnd);
-        case NAVDIR_LEFT:
-        case NAVDIR_RIGHT:
-            return Nessuno(pvarEnd);
-        default:
+        const LONG Ultima = NumeroRighe();
+        if (navDir <= NAVDIR_MIN || navDir >= NAVDIR_MAX) {
             return E_INVALIDARG;
         }
+        if (Da == CHILDID_SELF && navDir != NAVDIR_FIRSTCHILD && navDir != NAVDIR_LASTCHILD) {
+            return standard_->accNavigate(navDir, varStart, pvarEnd);
+        }
+        // Lines are stacked: the next one is also the one below.
+        const LONG Arrivo = Da == CHILDID_SELF ? (navDir == NAVDIR_FIRSTCHILD ? 1 : Ultima)
+                            : navDir == NAVDIR_NEXT || navDir == NAVDIR_DOWN   ? Da + 1
+                            : navDir == NAVDIR_PREVIOUS || navDir == NAVDIR_UP ? Da - 1
+                                                                               : 0;
+        return Arrivo >= 1 && Arrivo <= Ultima ? Intero(Arrivo, pvarEnd) : Nessuno(pvarEnd);
     });
 }
 
 // ---- The client itself: the system's standard object answers ------------------------
 
 HRESULT AccessibileReport::get_accParent(IDispatch** ppdispParent) {
-    return DelClient(nullptr, ppdispParent, &IAccessible::get_accParent, ppdispParent);
+    return DelClient(nullptr, ppdispParent, Assente, &IAccessible::get_accParent, ppdispParent);
 }
 
 HRESULT AccessibileReport::get_accFocus(VARIANT* pvarID) {
-    return DelClient(nullptr, pvarID, &IAccessible::get_accFocus, pvarID);
+    return DelClient(nullptr, pvarID, Assente, &IAccessible::get_accFocus, pvarID);
 }
 
 HRESULT AccessibileReport::get_accSelection(VARIANT* pvarChildren) {
-    // Printed lines cannot be selected.
-    return Rispondi(pvarChildren, nullptr, [&](LONG) { return Nessuno(pvarChildren); });
+    return DelClient(nullptr, pvarChildren, Assente, &IAccessible::get_accSelection, pvarChildren);
 }
 
-// Texts and actions that lines do not have.
-
 HRESULT AccessibileReport::get_accDescription(VARIANT varID, BSTR* pszDescription) {
-    return DelClient(&varID, pszDescription, &IAccessible::get_accDescription, varID,
+    return DelClient(&varID, pszDescription, Assente, &IAccessible::get_accDescription, varID,
                      pszDescription);
 }
 
 HRESULT AccessibileReport::get_accHelp(VARIANT varID, BSTR* pszHelp) {
-    return DelClient(&varID, pszHelp, &IAccessible::get_accHelp, varID, pszHelp);
+    return DelClient(&varID, pszHelp, Assente, &IAccessible::get_accHelp, varID, pszHelp);
 }
 
 HRESULT AccessibileReport::get_accKeyboardShortcut(VARIANT varID, BSTR* pszKeyboardShortcut) {
-    return DelClient(&varID, pszKeyboardShortcut, &IAccessible::get_accKeyboardShortcut, varID,
-                     pszKeyboardShortcut);
+    return DelClient(&varID, pszKeyboardShortcut, Assente, &IAccessible::get_accKeyboardShortcut,
+                     varID, pszKeyboardShortcut);
 }
 
 HRESULT AccessibileReport::get_accDefaultAction(VARIANT varID, BSTR* pszDefaultAction) {
-    return DelClient(&varID, pszDefaultAction, &IAccessible::get_accDefaultAction, varID,
+    return DelClient(&varID, pszDefaultAction, Assente, &IAccessible::get_accDefaultAction, varID,
                      pszDefaultAction);
 }
 
 HRESULT AccessibileReport::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varID, LONG* pidTopic) {
-    return DelClient(&varID, pszHelpFile != nullptr ? pidTopic : nullptr,
+    return DelClient(&varID, pszHelpFile != nullptr ? pidTopic : nullptr, Assente,
                      &IAccessible::get_accHelpTopic, pszHelpFile, varID, pidTopic);
 }
 
 HRESULT AccessibileReport::accSelect(LONG flagsSelect, VARIANT varID) {
-    return DelClient(&varID, this, &IAccessible::accSelect, flagsSelect, varID);
+    return DelClient(&varID, this, Assente, &IAccessible::accSelect, flagsSelect, varID);
 }
 
 HRESULT AccessibileReport::accDoDefaultAction(VARIANT varID) {
-    return DelClient(&varID, this, &IAccessible::accDoDefaultAction, varID);
+    return DelClient(&varID, this, Assente, &IAccessible::accDoDefaultAction, varID);
 }
 
 HRESULT AccessibileReport::put_accName(VARIANT varID, BSTR szName) {
-    return DelClient(&varID, this, &IAccessible::put_accName, varID, szName);
+    return DelClient(&varID, this, Assente, &IAccessible::put_accName, varID, szName);
 }
 
 HRESULT AccessibileReport::put_accValue(VARIANT varID, BSTR szValue) {
-    return DelClient(&varID, this, &IAccessible::put_accValue, varID, szValue);
+    return DelClient(&varID, this, Assente, &IAccessible::put_accValue, varID, szValue);
 }
 
 // ---- Where the lines are ------------------------------------------------------------
+
+LONG AccessibileReport::NumeroRighe() const {
+    return static_cast<LONG>(finestra_->Form().Righe().size());
+}
 
 const std::u16string& AccessibileReport::Riga(LONG Numero) const {
     return finestra_->Form().Righe()[static_cast<std::size_t>(Numero - 1)];

@@ -80,10 +80,13 @@ private:
     // names no element.
     template <typename Uscita, typename Risposta>
     HRESULT Rispondi(Uscita* Fuori, const VARIANT* Id, Risposta Fai) const;
-    // The system's object answers for the client; lines have nothing of this kind.
-    template <typename Uscita, typename Metodo, typename... Argomenti>
-    HRESULT DelClient(const VARIANT* Id, Uscita* Fuori, Metodo Chiamata, Argomenti... Altri) const;
+    // Through Rispondi: the system's object answers for the client, with
+    // Chiamata(Altri...), and Linea(n) for line n.
+    template <typename Uscita, typename PerRiga, typename Metodo, typename... Argomenti>
+    HRESULT DelClient(const VARIANT* Id, Uscita* Fuori, PerRiga Linea, Metodo Chiamata,
+                      Argomenti... Altri) const;
 
+    LONG NumeroRighe() const;
     const std::u16string& Riga(LONG Numero) const;
     // Where line Numero (1..n) is painted, in client coordinates.
     RECT RettangoloRiga(LONG Numero) const;
