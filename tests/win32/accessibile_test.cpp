@@ -193,6 +193,68 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
     }
 }
 
+// What a call about the client itself gave: its result and its outputs.
+using Domanda = std::vector<LONG> (*)(IAccessible* a, POINT Origine);
+
+std::vector<LONG> Risposta(HRESULT Risultato, const VARIANT& Variante) {
+    return {Risultato, Variante.vt, Variante.vt == VT_I4 ? Variante.lVal : 0};
+}
+
+std::vector<LONG> Risposta(HRESULT Risultato, BSTR Testo) {
+    std::vector<LONG> Letto{Risultato};
+    Letto.insert(Letto.end(), Testo, Testo + SysStringLen(Testo));
+    return Letto;
+}
+
+TEST_F(AccessibileWin32, TheClientItselfIsAnsweredAsTheSystemsOwnObjectAnswersIt) {
+    Scegli(40);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ComPtr<IAccessible> Sistema;
+    ASSERT_EQ(CreateStdAccessibleObject(f.Handle(), OBJID_CLIENT, IID_IAccessible,
+                                        reinterpret_cast<void**>(Sistema.GetAddressOf())),
+              S_OK);
+    ASSERT_NE(a, nullptr);
+    const std::vector<std::pair<const char*, Domanda>> Domande{
+        {"state",
+         [](IAccessible* x, POINT) {
+             VARIANT v{};
+             return Risposta(x->get_accState(Id(CHILDID_SELF), &v), v);
+         }},
+        {"location",
+         [](IAccessible* x, POINT) {
+             LONG p[4] = {};
+             const HRESULT r = x->accLocation(&p[0], &p[1], &p[2], &p[3], Id(CHILDID_SELF));
+             return std::vector<LONG>{r, p[0], p[1], p[2], p[3]};
+         }},
+        {"hit left of the client",
+         [](IAccessible* x, POINT o) {
+             VARIANT v{};
+             return Risposta(x->accHitTest(o.x - 1, o.y, &v), v);
+         }},
+        {"next from the client",
+         [](IAccessible* x, POINT) {
+             VARIANT v{};
+             return Risposta(x->accNavigate(NAVDIR_NEXT, Id(CHILDID_SELF), &v), v);
+         }},
+        {"focus",
+         [](IAccessible* x, POINT) {
+             VARIANT v{};
+             return Risposta(x->get_accFocus(&v), v);
+         }},
+        {"shortcut",
+         [](IAccessible* x, POINT) {
+             BSTR b = nullptr;
+             const HRESULT r = x->get_accKeyboardShortcut(Id(CHILDID_SELF), &b);
+             const std::vector<LONG> Letta = Risposta(r, b);
+             SysFreeString(b);
+             return Letta;
+         }},
+    };
+    for (const auto& [Cosa, Chiedi] : Domande) {
+        EXPECT_EQ(Chiedi(a.Get(), OrigineClient()), Chiedi(Sistema.Get(), OrigineClient())) << Cosa;
+    }
+}
+
 TEST_F(AccessibileWin32, OnlyTheClientIsAnsweredWhateverTheWidthOfItsId) {
     Scegli(20);
     // Readers on 64 bits send the 32-bit id with or without its sign extended.
