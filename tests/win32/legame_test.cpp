@@ -2,6 +2,7 @@
 // after the binding, and the call behaves as a failed one.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ void Modulo1::Legame::SegnalaRoutineMancante(const char* Routine, const char* Li
 }
 
 namespace {
+
+void PrintTo(const CasoLegame& Caso, std::ostream* Uscita) { *Uscita << Caso.Nome; }
 
 class Legame : public ::testing::TestWithParam<CasoLegame> {};
 
