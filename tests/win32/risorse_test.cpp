@@ -39,8 +39,8 @@ protected:
 TEST_F(Risorse, VersionRecordInItalian) {
     VS_FIXEDFILEINFO* Fisso = nullptr;
     UINT Lunghezza = 0;
-    ASSERT_TRUE(
-        VerQueryValueW(Versione.data(), L"\\", reinterpret_cast<void**>(&Fisso), &Lunghezza));
+    ASSERT_TRUE(VerQueryValueW(Versione.data(), L"\\", reinterpret_cast<void**>(&Fisso),
+                               &Lunghezza));
     EXPECT_EQ(std::tie(Fisso->dwFileVersionMS, Fisso->dwFileVersionLS),
               std::make_tuple(DWORD{0x00010000}, DWORD{0}));
     EXPECT_EQ(std::tie(Fisso->dwProductVersionMS, Fisso->dwProductVersionLS),
@@ -81,8 +81,8 @@ BOOL CALLBACK ContaNomi(HMODULE, LPCWSTR, LPWSTR, LONG_PTR Conta) {
 }
 
 TEST(IconeEseguibile, OneGroupOfThreeImages) {
-    HMODULE Modulo =
-        LoadLibraryExW(PercorsoEseguibile().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE Modulo = LoadLibraryExW(PercorsoEseguibile().c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(Modulo, nullptr);
     int Gruppi = 0;
     EnumResourceNamesW(Modulo, RT_GROUP_ICON, ContaNomi, reinterpret_cast<LONG_PTR>(&Gruppi));
@@ -100,8 +100,8 @@ TEST(IconeEseguibile, OneGroupOfThreeImages) {
     for (WORD i = 0; i < Quante; ++i) {
         Immagini.insert({Voci[i].Larghezza, Voci[i].Altezza, Voci[i].BitPerPixel});
     }
-    EXPECT_EQ(Immagini,
-              (std::multiset<std::tuple<int, int, int>>{{32, 32, 1}, {32, 32, 4}, {16, 16, 4}}));
+    EXPECT_EQ(Immagini, (std::multiset<std::tuple<int, int, int>>{
+                            {32, 32, 1}, {32, 32, 4}, {16, 16, 4}}));
     EXPECT_NE(FindResourceExW(Modulo, RT_VERSION, MAKEINTRESOURCEW(1),
                               MAKELANGID(LANG_ITALIAN, SUBLANG_ITALIAN)),
               nullptr);
