@@ -8,10 +8,11 @@
 #include <wrl/client.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "finestra_principale.h"
+#include "finestra_di_prova.h"
 #include "iid_accessible.h"
 
 namespace {
@@ -76,30 +77,23 @@ LONG Esito(HRESULT Risultato, const VARIANT& Variante) {
     return Variante.lVal;
 }
 
-class AccessibileWin32 : public ::testing::Test {
+// With COM for the thread, as the program has it.
+class AccessibileWin32 : public FinestraDiProva {
 protected:
     void SetUp() override {
         ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-        ASSERT_TRUE(f.Crea()) << GetLastError();
-        ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
-        UpdateWindow(f.Handle());
+        FinestraDiProva::SetUp();
     }
     void TearDown() override {
-        if (f.Handle() != nullptr) {
-            DestroyWindow(f.Handle());
-        }
+        FinestraDiProva::TearDown();
         CoUninitialize();
     }
-
-    void Scegli(int Index) { SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(Index, 0), 0); }
 
     POINT OrigineClient() const {
         POINT Origine{0, 0};
         ClientToScreen(f.Handle(), &Origine);
         return Origine;
     }
-
-    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
 };
 
 TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
@@ -162,7 +156,6 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
     for (const Passo& p : std::vector<Passo>{
              {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
              {CHILDID_SELF, NAVDIR_LASTCHILD, 8},
-             {CHILDID_SELF, NAVDIR_NEXT, -1},
              {1, NAVDIR_NEXT, 2},
              {7, NAVDIR_DOWN, 8},
              {8, NAVDIR_NEXT, -1},
@@ -192,12 +185,49 @@ TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
              {Colonna * 49, Altezza * 2 + 1, 3},             // the serial number's first column
              {Colonna * 60, Altezza * 5 + 1, CHILDID_SELF},  // past the end of the note
              {1, Altezza * 8 + 1, CHILDID_SELF},             // below the last line
-             {-1, 0, -1},                                    // left of the client area
          }) {
         SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
         VARIANT Colpito{};
         EXPECT_EQ(Esito(a->accHitTest(Origine.x + p.x, Origine.y + p.y, &Colpito), Colpito),
                   p.Atteso);
+    }
+}
+
+// What a call about the client itself gave: its result and its outputs.
+using Domanda = std::vector<LONG> (*)(IAccessible* a, POINT Origine);
+
+std::vector<LONG> Risposta(HRESULT Risultato, const VARIANT& Variante) {
+    return {Risultato, Variante.vt, Variante.vt == VT_I4 ? Variante.lVal : 0};
+}
+
+TEST_F(AccessibileWin32, TheClientItselfIsAnsweredAsTheSystemsOwnObjectAnswersIt) {
+    Scegli(40);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ComPtr<IAccessible> Sistema;
+    ASSERT_EQ(CreateStdAccessibleObject(f.Handle(), OBJID_CLIENT, IID_IAccessible,
+                                        reinterpret_cast<void**>(Sistema.GetAddressOf())),
+              S_OK);
+    ASSERT_NE(a, nullptr);
+    const std::vector<std::pair<const char*, Domanda>> Domande{
+        {"location",
+         [](IAccessible* x, POINT) {
+             LONG p[4] = {};
+             const HRESULT r = x->accLocation(&p[0], &p[1], &p[2], &p[3], Id(CHILDID_SELF));
+             return std::vector<LONG>{r, p[0], p[1], p[2], p[3]};
+         }},
+        {"hit left of the client",
+         [](IAccessible* x, POINT o) {
+             VARIANT v{};
+             return Risposta(x->accHitTest(o.x - 1, o.y, &v), v);
+         }},
+        {"next from the client",
+         [](IAccessible* x, POINT) {
+             VARIANT v{};
+             return Risposta(x->accNavigate(NAVDIR_NEXT, Id(CHILDID_SELF), &v), v);
+         }},
+    };
+    for (const auto& [Cosa, Chiedi] : Domande) {
+        EXPECT_EQ(Chiedi(a.Get(), OrigineClient()), Chiedi(Sistema.Get(), OrigineClient())) << Cosa;
     }
 }
 
@@ -316,23 +346,63 @@ void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto,
     }
 }
 
-TEST_F(AccessibileWin32, AChoiceTellsReadersThatLinesAndValueChanged) {
+TEST_F(AccessibileWin32, ReadersAreToldOfANewReportAndOfLinesMovedByANewDpi) {
+    RECT Suggerito{};
+    GetWindowRect(f.Handle(), &Suggerito);
+    const std::vector<std::tuple<UINT, WPARAM, std::vector<std::pair<DWORD, LONG>>>> Casi{
+        {WM_COMMAND,
+         MAKEWPARAM(30, 0),
+         {{EVENT_OBJECT_REORDER, CHILDID_SELF}, {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF}}},
+        {WM_DPICHANGED, MAKEWPARAM(144, 144), {{EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF}}},
+    };
     FinestraOsservata = f.Handle();
-    Eventi.clear();
-    HWINEVENTHOOK Gancio =
-        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, Registra,
-                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(Gancio, nullptr);
-    Scegli(30);
-    MSG Messaggio;
-    while (PeekMessageW(&Messaggio, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&Messaggio);
+    for (const auto& [Messaggio, w, Attesi] : Casi) {
+        SCOPED_TRACE(Messaggio);
+        Eventi.clear();
+        HWINEVENTHOOK Gancio =
+            SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, Registra,
+                            GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        ASSERT_NE(Gancio, nullptr);
+        SendMessageW(f.Handle(), Messaggio, w, reinterpret_cast<LPARAM>(&Suggerito));
+        MSG Coda;
+        while (PeekMessageW(&Coda, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&Coda);
+        }
+        UnhookWinEvent(Gancio);
+        EXPECT_EQ(Eventi, Attesi);
     }
-    UnhookWinEvent(Gancio);
-    EXPECT_EQ(Eventi, (std::vector<std::pair<DWORD, LONG>>{
-                          {EVENT_OBJECT_REORDER, CHILDID_SELF},
-                          {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF},
-                      }));
+}
+
+// A window that cannot be seen or used: minimised, hidden, disabled.
+struct CasoStato {
+    const char* Nome;
+    void (*Cambia)(HWND Finestra, bool Indietro);
+    LONG Stato;
+};
+
+TEST_F(AccessibileWin32, AClientThatCannotBeSeenOrUsedSaysSoForItselfAndItsLines) {
+    Scegli(10);
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ASSERT_NE(a, nullptr);
+    for (const CasoStato& Caso : {
+             CasoStato{"minimised",
+                       [](HWND h, bool i) { ShowWindow(h, i ? SW_RESTORE : SW_MINIMIZE); },
+                       STATE_SYSTEM_OFFSCREEN},
+             CasoStato{"hidden",
+                       [](HWND h, bool i) { ShowWindow(h, i ? SW_SHOWNOACTIVATE : SW_HIDE); },
+                       STATE_SYSTEM_INVISIBLE},
+             CasoStato{"disabled", [](HWND h, bool i) { EnableWindow(h, i); },
+                       STATE_SYSTEM_UNAVAILABLE},
+         }) {
+        SCOPED_TRACE(Caso.Nome);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato, 0);
+        Caso.Cambia(f.Handle(), false);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato,
+                  Caso.Stato);
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, 1),
+                  STATE_SYSTEM_READONLY | Caso.Stato);
+        Caso.Cambia(f.Handle(), true);
+    }
 }
 
 }  // namespace

@@ -18,11 +18,6 @@
 
 namespace {
 
-constexpr wchar_t TitoloFinestra[] = L"Varnelo di implentazione routine API";
-// Guards against a hang; they measure nothing.
-constexpr DWORD AttesaMassimaMs = 30000;
-constexpr DWORD IntervalloMs = 100;
-
 struct Collegamento {
     std::wstring Destinazione;
     std::wstring Cartella;
@@ -51,19 +46,6 @@ bool LeggiCollegamento(const wchar_t* Voce, Collegamento& Letto) {
     Letto.Destinazione = Destinazione;
     Letto.Cartella = Cartella;
     return Letta;
-}
-
-// The program's visible main window; nullptr if the program ends or none shows in time.
-HWND AttendiFinestra(const PROCESS_INFORMATION& Avviato) {
-    for (DWORD Atteso = 0; Atteso < AttesaMassimaMs; Atteso += IntervalloMs) {
-        if (const HWND Finestra = FinestraDelProcesso(Avviato.dwProcessId, TitoloFinestra)) {
-            return Finestra;
-        }
-        if (WaitForSingleObject(Avviato.hProcess, IntervalloMs) == WAIT_OBJECT_0) {
-            break;
-        }
-    }
-    return nullptr;
 }
 
 int Fallito(const wchar_t* Motivo) {

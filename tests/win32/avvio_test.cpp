@@ -6,16 +6,12 @@
 #include <windows.h>
 
 #include <string_view>
-#include <vector>
 
+#include "immagine_client.h"
 #include "percorso_eseguibile.h"
 #include "processo_avviato.h"
 
 namespace {
-
-// Bounds on waiting for the other process; never a measure of its speed.
-constexpr DWORD AttesaMassimaMs = 20000;
-constexpr DWORD PassoMs = 50;
 
 // Asks Vale again until it holds or the bound runs out; whether it held.
 template <typename Condizione>
@@ -27,42 +23,6 @@ bool Attendi(Condizione Vale) {
         Sleep(PassoMs);
     }
     return Vale();
-}
-
-// Dark pixels of the window's client area as it is on the screen, copied in
-// one go: a pixel at a time from another process's window is slow.
-int PuntiScritti(HWND Finestra) {
-    RECT Client{};
-    GetClientRect(Finestra, &Client);
-    const int Larghezza = Client.right;
-    const int Altezza = Client.bottom;
-    HDC Schermo = GetDC(Finestra);
-    HDC Memoria = CreateCompatibleDC(Schermo);
-    HBITMAP Immagine = CreateCompatibleBitmap(Schermo, Larghezza, Altezza);
-    const HGDIOBJ Precedente = SelectObject(Memoria, Immagine);
-    BitBlt(Memoria, 0, 0, Larghezza, Altezza, Schermo, 0, 0, SRCCOPY);
-    SelectObject(Memoria, Precedente);
-    BITMAPINFOHEADER Formato{};
-    Formato.biSize = sizeof Formato;
-    Formato.biWidth = Larghezza;
-    Formato.biHeight = -Altezza;
-    Formato.biPlanes = 1;
-    Formato.biBitCount = 32;
-    std::vector<RGBQUAD> Punti(static_cast<std::size_t>(Larghezza) *
-                               static_cast<std::size_t>(Altezza));
-    const int Righe = GetDIBits(Memoria, Immagine, 0, static_cast<UINT>(Altezza), Punti.data(),
-                                reinterpret_cast<BITMAPINFO*>(&Formato), DIB_RGB_COLORS);
-    DeleteObject(Immagine);
-    DeleteDC(Memoria);
-    ReleaseDC(Finestra, Schermo);
-    if (Righe != Altezza) {
-        return -1;
-    }
-    int Scuri = 0;
-    for (const RGBQUAD& p : Punti) {
-        Scuri += p.rgbRed + p.rgbGreen + p.rgbBlue < 384 ? 1 : 0;
-    }
-    return Scuri;
 }
 
 void Tasto(WORD Codice, bool Su) {
@@ -92,7 +52,7 @@ int DopoIlCambio(HWND Finestra, int Prima) {
     int Ora = Prima;
     Attendi([&] {
         Precedente = Ora;
-        Ora = PuntiScritti(Finestra);
+        Ora = PuntiScritti(Finestra, true);
         return Ora != Prima && Ora == Precedente;
     });
     return Ora;
@@ -105,15 +65,11 @@ TEST(AvvioVarnelo, StartsPrintsEveryReportFromTheKeyboardAndEndsWithAltS) {
     ASSERT_TRUE(Varnelo.Avvia(PercorsoEseguibile(), Avvio)) << GetLastError();
 
     // The caption is checked by finding the window by it.
-    constexpr std::wstring_view Titolo = L"Varnelo di implentazione routine API";
-    HWND Finestra = nullptr;
-    ASSERT_TRUE(Attendi([&] {
-        Finestra = FinestraDelProcesso(Varnelo.Info.dwProcessId, Titolo);
-        return Finestra != nullptr;
-    })) << "Varnelo.exe showed no window with its caption";
+    const HWND Finestra = AttendiFinestra(Varnelo.Info);
+    ASSERT_NE(Finestra, nullptr) << "Varnelo.exe showed no window with its caption";
     EXPECT_NE(GetMenu(Finestra), nullptr);
     // Blank, once painted: nothing is printed before the first choice.
-    EXPECT_TRUE(Attendi([&] { return PuntiScritti(Finestra) == 0; }));
+    EXPECT_TRUE(Attendi([&] { return PuntiScritti(Finestra, true) == 0; }));
 
     SetForegroundWindow(Finestra);
     int Punti = 0;

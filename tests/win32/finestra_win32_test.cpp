@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "finestra_principale.h"
+#include "finestra_di_prova.h"
+#include "immagine_client.h"
 #include "menu_win32.h"
 
 namespace {
@@ -18,34 +19,7 @@ std::wstring TestoMenu(HMENU Menu, UINT Posizione) {
     return Testo;
 }
 
-// Dark pixels of the client area as the window paints it now.
-int PuntiScritti(HWND Finestra) {
-    RECT Client{};
-    GetClientRect(Finestra, &Client);
-    HDC Schermo = GetDC(Finestra);
-    HDC Memoria = CreateCompatibleDC(Schermo);
-    HBITMAP Immagine = CreateCompatibleBitmap(Schermo, Client.right, Client.bottom);
-    HGDIOBJ Precedente = SelectObject(Memoria, Immagine);
-    PrintWindow(Finestra, Memoria, PW_CLIENTONLY);
-    int Scuri = 0;
-    for (int y = 0; y < Client.bottom; ++y) {
-        for (int x = 0; x < Client.right; ++x) {
-            const COLORREF c = GetPixel(Memoria, x, y);
-            Scuri += GetRValue(c) + GetGValue(c) + GetBValue(c) < 384 ? 1 : 0;
-        }
-    }
-    SelectObject(Memoria, Precedente);
-    DeleteObject(Immagine);
-    DeleteDC(Memoria);
-    ReleaseDC(Finestra, Schermo);
-    return Scuri;
-}
-
-class FinestraWin32 : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(f.Crea()) << GetLastError(); }
-    Varnelo::FinestraPrincipale f{GetModuleHandleW(nullptr)};
-};
+using FinestraWin32 = FinestraDiProva;
 
 TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
     wchar_t Titolo[64] = {};
@@ -74,6 +48,11 @@ TEST_F(FinestraWin32, CaptionAndMenuFromTheMenuTable) {
 
 UINT WINAPI Dpi144(HWND) { return 144; }
 
+HRESULT WINAPI Monitor144(HMONITOR, int, UINT* x, UINT* y) {
+    *x = *y = 144;
+    return S_OK;
+}
+
 UINT DpiAdattamento = 0;
 BOOL WINAPI AdattaA(LPRECT Rettangolo, DWORD Stile, BOOL ConMenu, DWORD StileEsteso, UINT Dpi) {
     DpiAdattamento = Dpi;
@@ -86,20 +65,26 @@ FARPROC ComeFarproc(Funzione* Indirizzo) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(Indirizzo));
 }
 
-FARPROC Nessuna(const char*) { return nullptr; }
+FARPROC Nessuna(const char*, const char*) { return nullptr; }
 
-FARPROC SoloDpi144(const char* Nome) {
-    return std::string_view(Nome) == "GetDpiForWindow" ? ComeFarproc(&Dpi144) : nullptr;
+// As on Windows 8.1: the monitor's DPI, and nothing of Windows 10's.
+FARPROC SoloMonitor144(const char*, const char* Nome) {
+    return std::string_view(Nome) == "GetDpiForMonitor" ? ComeFarproc(&Monitor144) : nullptr;
 }
 
-FARPROC Entrambe144(const char* Nome) {
+FARPROC SoloDpi144(const char* Libreria, const char* Nome) {
+    return std::string_view(Nome) == "GetDpiForWindow" ? ComeFarproc(&Dpi144)
+                                                       : Nessuna(Libreria, Nome);
+}
+
+FARPROC Entrambe144(const char* Libreria, const char* Nome) {
     return std::string_view(Nome) == "AdjustWindowRectExForDpi" ? ComeFarproc(&AdattaA)
-                                                                : SoloDpi144(Nome);
+                                                                : SoloDpi144(Libreria, Nome);
 }
 
 struct CasoDpi {
     const char* Nome;
-    Varnelo::CercaInUser32 Cerca;
+    Varnelo::CercaFunzione Cerca;
     SIZE Client;
     UINT DpiAdattamento;  // what AdjustWindowRectExForDpi was asked for; 0 if not called
 };
@@ -126,27 +111,58 @@ TEST_P(DpiFinestra, ClientAreaIs384By188At96DpiAndScales) {
     EXPECT_EQ(DpiAdattamento, GetParam().DpiAdattamento);
 }
 
+// A size the system cannot work out: the user is told which step failed, and
+// no quit is left behind to close the box that says so.
+BOOL WINAPI AdattamentoImpossibile(LPRECT, DWORD, BOOL, DWORD, UINT) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+}
+
+FARPROC SenzaAdattamento(const char*, const char* Nome) {
+    return std::string_view(Nome) == "AdjustWindowRectExForDpi"
+               ? ComeFarproc(&AdattamentoImpossibile)
+               : nullptr;
+}
+
+TEST(CreazioneFallita, SaysWhatFailedAndLeavesNoQuit) {
+    MSG Messaggio{};
+    while (PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    const Varnelo::FunzioniDpi Funzioni(SenzaAdattamento);
+    Varnelo::FinestraPrincipale f(GetModuleHandleW(nullptr), Funzioni);
+    EXPECT_FALSE(f.Crea());
+    EXPECT_EQ(f.Fallimento(), L"dimensione della finestra (errore 87)");
+    EXPECT_FALSE(PeekMessageW(&Messaggio, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(CarattereConsole, AFontThatCannotBeMadeGivesTheStockFixedFontNeverAnEmptyCell) {
+    const auto Carattere =
+        Varnelo::CarattereConsole::PerDpi(96, [](int) -> HFONT { return nullptr; });
+    EXPECT_EQ(Carattere.Font(), GetStockObject(ANSI_FIXED_FONT));
+    EXPECT_GT(Carattere.LarghezzaColonna(), 0);
+    EXPECT_GT(Carattere.AltezzaRiga(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ricerche, DpiFinestra,
     ::testing::Values(CasoDpi{"SystemsOwn", Varnelo::CercaNelSistema, {384, 188}, 0},
-                      CasoDpi{"NeitherAsOnWindows7", Nessuna, {384, 188}, 0},
+                      CasoDpi{"NoneAsOnWindows7", Nessuna, {384, 188}, 0},
+                      CasoDpi{"MonitorAlone144AsOnWindows81", SoloMonitor144, {576, 282}, 0},
                       CasoDpi{"GetDpiForWindowAloneAt144", SoloDpi144, {576, 282}, 0},
                       CasoDpi{"BothAt144", Entrambe144, {576, 282}, 144}),
     [](const auto& Caso) { return std::string(Caso.param.Nome); });
 
 TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
-    ShowWindow(f.Handle(), SW_SHOWNOACTIVATE);
-    UpdateWindow(f.Handle());
-    EXPECT_EQ(PuntiScritti(f.Handle()), 0);
+    EXPECT_EQ(PuntiScritti(f.Handle(), false), 0);
 
-    SendMessageW(f.Handle(), WM_COMMAND, MAKEWPARAM(40, 0), 0);
+    Scegli(40);
     EXPECT_EQ(f.Form().Righe().size(), 8u);
-    const int DopoIlReport = PuntiScritti(f.Handle());
+    const int DopoIlReport = PuntiScritti(f.Handle(), false);
     EXPECT_GT(DopoIlReport, 0);
     // Painted again from the kept lines, as after being covered.
     InvalidateRect(f.Handle(), nullptr, TRUE);
     UpdateWindow(f.Handle());
-    EXPECT_EQ(PuntiScritti(f.Handle()), DopoIlReport);
+    EXPECT_EQ(PuntiScritti(f.Handle(), false), DopoIlReport);
 }
 
 TEST_F(FinestraWin32, EsciDestroysTheWindowAndEndsTheLoop) {

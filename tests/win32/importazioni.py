@@ -1,10 +1,12 @@
 """An executable's import table, as Windows 7 SP1's loader would take it.
 
 Varnelo.exe binds its three system routines by name at run time, so none may
-be imported; linked statically, it imports only DLLs of Windows itself; and
-every DLL and function it imports must exist on Windows 7 SP1, or the loader
-refuses to start it. The functions are checked against the mingw-w64 headers,
-which declare only what the Windows named by _WIN32_WINNT has.
+be imported; linked statically, it imports only DLLs of Windows itself, and
+only Known DLLs, which the loader never looks for in the program's folder
+(a DLL planted there would run inside the program); and every function it
+imports must exist on Windows 7 SP1, or the loader refuses to start it. The
+functions are checked against the mingw-w64 headers, which declare only what
+the Windows named by _WIN32_WINNT has.
 
 Usage: importazioni.py EXE COMPILER (the mingw-w64 g++ of EXE's processor).
 Prints one line per fault and exits 1 if there is any.
@@ -23,18 +25,17 @@ CRT_HEADERS = ["stdio.h", "stdlib.h", "string.h", "wchar.h", "errno.h", "locale.
                "setjmp.h", "process.h", "io.h", "direct.h", "sys/stat.h", "ctype.h", "math.h",
                "time.h"]
 
-# DLLs that Windows 7 SP1 ships, with the headers that declare their functions.
-WINDOWS_7_DLLS = {
+# Known DLLs of every Windows from 7 SP1 on (the KnownDLLs key of its Session
+# Manager) that a program like this may need, with the headers that declare
+# their functions. Any other DLL is loaded at run time from the system directory.
+KNOWN_DLLS = {
     "kernel32.dll": [],
     "user32.dll": [],
     "gdi32.dll": [],
     "advapi32.dll": [],
-    "version.dll": [],
     "shell32.dll": ["shellapi.h", "shlobj.h"],
-    "comctl32.dll": ["commctrl.h"],
     "ole32.dll": ["objbase.h"],
     "oleaut32.dll": ["oleauto.h"],
-    "oleacc.dll": ["oleacc.h"],
     "msvcrt.dll": CRT_HEADERS,
 }
 
@@ -67,7 +68,7 @@ def imports(pe):
 
 def undeclared_for_windows_7(compiler, functions):
     """The functions among (dll, name) that the headers do not declare for Windows 7 SP1."""
-    headers = ["windows.h"] + sorted({h for dll, _ in functions for h in WINDOWS_7_DLLS[dll]})
+    headers = ["windows.h"] + sorted({h for dll, _ in functions for h in KNOWN_DLLS[dll]})
     lines = [f"#include <{h}>" for h in headers] + ["void take_addresses(void) {"]
     line_of = {}
     for function in functions:
@@ -96,12 +97,12 @@ def faults(exe, compiler):
     found = [f"imports {name} from {dll}" for dll, name in imported if name in BOUND_BY_NAME]
     dlls = sorted({dll for dll, _ in imported})
     found += [f"needs {dll}" for dll in dlls if dll.startswith(RUNTIME_DLLS)]
-    found += [f"{dll}: not a DLL of Windows 7 SP1" for dll in dlls
-              if dll not in WINDOWS_7_DLLS and not dll.startswith(RUNTIME_DLLS)]
+    found += [f"{dll}: not one of Windows' Known DLLs" for dll in dlls
+              if dll not in KNOWN_DLLS and not dll.startswith(RUNTIME_DLLS)]
     if "user32.dll" not in dlls:
         found.append("the import table was not read (no user32.dll)")
 
-    known = [(dll, name) for dll, name in imported if dll in WINDOWS_7_DLLS]
+    known = [(dll, name) for dll, name in imported if dll in KNOWN_DLLS]
     found += [f"{dll}: a function imported by number, which cannot be checked"
               for dll, name in known if name is None]
     to_compile = [(dll, name) for dll, name in known

@@ -51,21 +51,6 @@ TEST(Kernel32, SystemInfoKeepsTheLow32BitsOfEachField) {
               static_cast<std::int32_t>(Diretto.dwAllocationGranularity));
 }
 
-TEST(Kernel32, VolumeReportAgreesWithADirectCall) {
-    char Nome[256] = {};
-    char FileSystem[256] = {};
-    DWORD Seriale = 0, Lunghezza = 0, Flag = 0;
-    ASSERT_TRUE(::GetVolumeInformationA("c:\\", Nome, 255, &Seriale, &Lunghezza, &Flag,
-                                        FileSystem, 255));
-    Form1 f;
-    f.mnu_Click(40);
-    ASSERT_EQ(f.Righe().size(), 8u);
-    EXPECT_EQ(f.Righe()[2].substr(49), FormaNumero(static_cast<std::int32_t>(Seriale)));
-    EXPECT_EQ(f.Righe()[3].substr(49), FormaNumero(static_cast<std::int32_t>(Lunghezza)));
-    EXPECT_EQ(f.Righe()[6].substr(49), std::u16string(FileSystem, FileSystem + strlen(FileSystem)));
-    EXPECT_EQ(f.Righe()[7].substr(49), u" 1 ");
-}
-
 // Whether this executable may use addresses above 2 GiB, as its header says.
 bool GrandiIndirizzi() {
     const auto* Base = reinterpret_cast<const BYTE*>(GetModuleHandleW(nullptr));

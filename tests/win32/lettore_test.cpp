@@ -25,21 +25,6 @@ struct Lettore {
     const wchar_t* Percorso;
 };
 
-// Whether the process shows its window, looked for until it does or the
-// process ends; Wine's WaitForInputIdle may return before the window exists.
-bool FinestraAperta(const ProcessoAvviato& Varnelo) {
-    const std::wstring Didascalia(Varnelo::Didascalia.begin(), Varnelo::Didascalia.end());
-    for (int Volte = 0; Volte < 1200; ++Volte) {
-        if (FindWindowW(nullptr, Didascalia.c_str()) != nullptr) {
-            return true;
-        }
-        if (WaitForSingleObject(Varnelo.Info.hProcess, 50) != WAIT_TIMEOUT) {
-            return false;
-        }
-    }
-    return false;
-}
-
 std::u16string DaUtf8(const std::string& Testo) {
     if (Testo.empty()) {
         return {};
@@ -84,17 +69,14 @@ Lettura Analizza(const std::string& Uscita) {
 
 void PrintTo(const Lettore& Client, std::ostream* Uscita) { *Uscita << Client.Processore; }
 
-class LettoreSchermo : public ::testing::TestWithParam<Lettore> {};
-
-TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheClose) {
-    if (GetFileAttributesW(PercorsoWine(GetParam().Percorso).c_str()) == INVALID_FILE_ATTRIBUTES) {
-        GTEST_SKIP() << "no client built for " << GetParam().Processore;
-    }
+// Starts Eseguibile, has the client Lettore read it and close it, and checks
+// that every report was read as printed and that the kept object then fails.
+void LeggeOgniReport(const std::wstring& Eseguibile, const std::wstring& Lettore) {
     STARTUPINFOW AvvioVarnelo{};
     AvvioVarnelo.cb = sizeof AvvioVarnelo;
     ProcessoAvviato Varnelo;
-    ASSERT_TRUE(Varnelo.Avvia(PercorsoEseguibile(), AvvioVarnelo, false)) << GetLastError();
-    ASSERT_TRUE(FinestraAperta(Varnelo)) << "Varnelo.exe shows no window";
+    ASSERT_TRUE(Varnelo.Avvia(Eseguibile, AvvioVarnelo, false)) << GetLastError();
+    ASSERT_NE(AttendiFinestra(Varnelo.Info), nullptr) << "Varnelo.exe shows no window";
 
     SECURITY_ATTRIBUTES Ereditabile{sizeof Ereditabile, nullptr, TRUE};
     HANDLE Tubo = nullptr;
@@ -108,7 +90,7 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     AvvioLettore.hStdOutput = Scrittura;
     AvvioLettore.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     ProcessoAvviato Client;
-    const bool Avviato = Client.Avvia(PercorsoWine(GetParam().Percorso), AvvioLettore, true);
+    const bool Avviato = Client.Avvia(Lettore, AvvioLettore, true);
     CloseHandle(Scrittura);
     std::string Uscita;
     char Blocco[4096];
@@ -145,6 +127,15 @@ TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheC
     EXPECT_TRUE(FAILED(static_cast<HRESULT>(AProcessoFinito))) << Letta.Chiusa;
 }
 
+class LettoreSchermo : public ::testing::TestWithParam<Lettore> {};
+
+TEST_P(LettoreSchermo, ReadsEveryLineOfEachReportAsPrintedAndGetsErrorsAfterTheClose) {
+    if (GetFileAttributesW(PercorsoWine(GetParam().Percorso).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "no client built for " << GetParam().Processore;
+    }
+    LeggeOgniReport(PercorsoEseguibile(), PercorsoWine(GetParam().Percorso));
+}
+
 // The clients of the build: its own processor's, and others named by the build;
 // VARNELO_LETTORE_X64, when set, names the x64 client, which reads a 32-bit
 // Varnelo.exe under 64-bit Wine.
@@ -166,5 +157,41 @@ INSTANTIATE_TEST_SUITE_P(Lettori, LettoreSchermo, ::testing::ValuesIn(Lettori())
                          [](const ::testing::TestParamInfo<Lettore>& Info) {
                              return std::string(Info.param.Processore);
                          });
+
+// An oleacc.dll beside Varnelo.exe, say in the folder where a download was
+// unpacked, is never loaded, and the window is read all the same. Wine prefers
+// its own oleacc; with oleacc=native,builtin it looks in the program's folder
+// first, as Windows does for a DLL that is not one of its Known DLLs.
+TEST(DllPiantata, AnOleaccBesideTheProgramIsNeverLoaded) {
+    const std::wstring Cartella = PercorsoWine(VARNELO_CARTELLA_PIANTATA);
+    const std::wstring Copia = Cartella + L"\\Varnelo.exe";
+    const std::wstring Segno = Cartella + L"\\oleacc.dll.caricata";
+    CreateDirectoryW(Cartella.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(PercorsoEseguibile().c_str(), Copia.c_str(), FALSE)) << GetLastError();
+    ASSERT_TRUE(CopyFileW(PercorsoWine(VARNELO_OLEACC_PIANTATA).c_str(),
+                          (Cartella + L"\\oleacc.dll").c_str(), FALSE))
+        << GetLastError();
+    DeleteFileW(Segno.c_str());
+
+    // Wine reads WINEDLLOVERRIDES only from the environment it starts with, not
+    // from one that a test hands its child; this is the same override, per program.
+    constexpr wchar_t Chiave[] = L"Software\\Wine\\AppDefaults\\Varnelo.exe";
+    HKEY Sostituzioni = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(Chiave) + L"\\DllOverrides").c_str(),
+                              0, nullptr, 0, KEY_SET_VALUE, nullptr, &Sostituzioni, nullptr),
+              ERROR_SUCCESS);
+    constexpr wchar_t PrimaLaCartella[] = L"native,builtin";
+    const LSTATUS Scritta =
+        RegSetValueExW(Sostituzioni, L"oleacc", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(PrimaLaCartella), sizeof PrimaLaCartella);
+    RegCloseKey(Sostituzioni);
+    if (Scritta == ERROR_SUCCESS) {
+        LeggeOgniReport(Copia, PercorsoWine(Lettori().front().Percorso));
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, Chiave);
+    ASSERT_EQ(Scritta, ERROR_SUCCESS);
+    EXPECT_EQ(GetFileAttributesW(Segno.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the planted oleacc.dll was loaded";
+}
 
 }  // namespace

@@ -63,9 +63,27 @@ inline BOOL CALLBACK SeLaFinestraCercata(HWND Finestra, LPARAM Dati) {
     return TRUE;
 }
 
-// The visible top-level window of process Processo whose caption is Titolo; nullptr if none.
-inline HWND FinestraDelProcesso(DWORD Processo, std::wstring_view Titolo) {
-    RicercaFinestra Cerca{Processo, Titolo, nullptr};
-    EnumWindows(SeLaFinestraCercata, reinterpret_cast<LPARAM>(&Cerca));
-    return Cerca.Trovata;
+// Varnelo's caption, as the user reads it.
+inline constexpr std::wstring_view TitoloVarnelo = L"Varnelo di implentazione routine API";
+
+// Bounds on waiting for another process; never a measure of its speed.
+inline constexpr DWORD AttesaMassimaMs = 30000;
+inline constexpr DWORD PassoMs = 50;
+
+// The visible top-level window of the started process whose caption is
+// Titolo, looked for until it shows, the process ends or the bound runs out
+// (Wine's WaitForInputIdle may return before the window exists); nullptr if none.
+inline HWND AttendiFinestra(const PROCESS_INFORMATION& Avviato,
+                            std::wstring_view Titolo = TitoloVarnelo) {
+    for (DWORD Atteso = 0; Atteso < AttesaMassimaMs; Atteso += PassoMs) {
+        RicercaFinestra Cerca{Avviato.dwProcessId, Titolo, nullptr};
+        EnumWindows(SeLaFinestraCercata, reinterpret_cast<LPARAM>(&Cerca));
+        if (Cerca.Trovata != nullptr) {
+            return Cerca.Trovata;
+        }
+        if (WaitForSingleObject(Avviato.hProcess, PassoMs) != WAIT_TIMEOUT) {
+            break;
+        }
+    }
+    return nullptr;
 }

@@ -1,12 +1,13 @@
 #include "accessibile_report.h"
 
+#include <new>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "finestra_principale.h"
 #include "iid_accessible.h"
 #include "main_window/menu.h"
+#include "oleacc_di_sistema.h"
 #include "testo_largo.h"
 
 namespace Varnelo {
@@ -31,43 +32,93 @@ HRESULT Nessuno(VARIANT* Variante) {
     return S_FALSE;
 }
 
-std::u16string Unite(const std::vector<std::u16string>& Righe) {
-    std::u16string Testo;
-    for (std::size_t i = 0; i < Righe.size(); ++i) {
-        Testo += i == 0 ? Righe[i] : u"\r\n" + Righe[i];
-    }
-    return Testo;
-}
+// Outputs start empty, so that a refused call hands back nothing.
+void Svuota(BSTR* Testo) { *Testo = nullptr; }
+void Svuota(VARIANT* Variante) { Variante->vt = VT_EMPTY; }
+void Svuota(IDispatch** Oggetto) { *Oggetto = nullptr; }
+void Svuota(LONG* Numero) { *Numero = 0; }
+void Svuota(const void*) {}  // no output
 
-// The calling thread's last error; E_FAIL where the call set none.
-HRESULT UltimoErrore() {
-    const DWORD Errore = GetLastError();
-    return Errore != 0 ? HRESULT_FROM_WIN32(Errore) : E_FAIL;
-}
+// What lines do not have.
+HRESULT Assente(LONG) { return DISP_E_MEMBERNOTFOUND; }
+
+// A line cannot be seen or used where its client cannot.
+constexpr LONG StatiDelClient =
+    STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_UNAVAILABLE;
 
 }  // namespace
 
+LRESULT AccessibileReport::RispostaAlLettore(const FinestraPrincipale& Finestra,
+                                             AccessibileReport*& Oggetto, WPARAM w) {
+    const Oleacc& Funzioni = FunzioniOleacc();
+    if (Funzioni.LresultFromObject == nullptr || Funzioni.CreateStdAccessibleObject == nullptr) {
+        return 0;
+    }
+    if (Oggetto == nullptr) {
+        Microsoft::WRL::ComPtr<IAccessible> Standard;
+        const HRESULT Creato =
+            Funzioni.CreateStdAccessibleObject(Finestra.Handle(), OBJID_CLIENT, IID_IAccessible,
+                                               reinterpret_cast<void**>(Standard.GetAddressOf()));
+        if (FAILED(Creato)) {
+            return Creato;
+        }
+        Oggetto = new (std::nothrow) AccessibileReport(Finestra, std::move(Standard));
+        if (Oggetto == nullptr) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    return Funzioni.LresultFromObject(IID_IAccessible, w, Oggetto);
+}
+
 void AccessibileReport::Scollega() {
     finestra_ = nullptr;
+    standard_.Reset();
     // Releases what COM holds for other processes; they get
     // RPC_E_DISCONNECTED from then on. Nothing to undo if nothing was marshalled.
     CoDisconnectObject(this, 0);
 }
 
-// ---- IUnknown ------------------------------------------------------------------
+template <typename Uscita, typename Risposta>
+HRESULT AccessibileReport::Rispondi(Uscita* Fuori, const VARIANT* Id, Risposta Fai) const {
+    if (finestra_ == nullptr) {
+        return RPC_E_DISCONNECTED;
+    }
+    if (Fuori == nullptr) {
+        return E_POINTER;
+    }
+    Svuota(Fuori);
+    if (Id == nullptr) {
+        return Fai(CHILDID_SELF);
+    }
+    const auto Righe = NumeroRighe();
+    if (Id->vt != VT_I4 || Id->lVal < CHILDID_SELF || Id->lVal > Righe) {
+        return E_INVALIDARG;
+    }
+    return Fai(Id->lVal);
+}
+
+template <typename Uscita, typename PerRiga, typename Metodo, typename... Argomenti>
+HRESULT AccessibileReport::DelClient(const VARIANT* Id, Uscita* Fuori, PerRiga Linea,
+                                     Metodo Chiamata, Argomenti... Altri) const {
+    return Rispondi(Fuori, Id, [&](LONG Elemento) {
+        return Elemento == CHILDID_SELF ? (standard_.Get()->*Chiamata)(Altri...) : Linea(Elemento);
+    });
+}
+
+// ---- IUnknown and IDispatch ---------------------------------------------------------
 
 HRESULT AccessibileReport::QueryInterface(REFIID riid, void** ppvObject) {
     if (ppvObject == nullptr) {
         return E_POINTER;
     }
     // __uuidof: the IIDs of IUnknown and IDispatch need no library either.
-    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == IID_IAccessible) {
-        *ppvObject = static_cast<IAccessible*>(this);
+    const bool Nota =
+        riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == IID_IAccessible;
+    *ppvObject = Nota ? static_cast<IAccessible*>(this) : nullptr;
+    if (Nota) {
         AddRef();
-        return S_OK;
     }
-    *ppvObject = nullptr;
-    return E_NOINTERFACE;
+    return Nota ? S_OK : E_NOINTERFACE;
 }
 
 ULONG AccessibileReport::AddRef() {
@@ -82,22 +133,12 @@ ULONG AccessibileReport::Release() {
     return static_cast<ULONG>(Rimasti);
 }
 
-// ---- IDispatch -----------------------------------------------------------------
-
 HRESULT AccessibileReport::GetTypeInfoCount(UINT* pctinfo) {
-    if (pctinfo == nullptr) {
-        return E_POINTER;
-    }
-    *pctinfo = 0;
-    return S_OK;
+    return pctinfo != nullptr ? (*pctinfo = 0, S_OK) : E_POINTER;
 }
 
 HRESULT AccessibileReport::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-    if (ppTInfo == nullptr) {
-        return E_POINTER;
-    }
-    *ppTInfo = nullptr;
-    return E_NOTIMPL;
+    return ppTInfo != nullptr ? (*ppTInfo = nullptr, E_NOTIMPL) : E_POINTER;
 }
 
 HRESULT AccessibileReport::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
@@ -109,319 +150,196 @@ HRESULT AccessibileReport::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIA
     return E_NOTIMPL;
 }
 
-// ---- IAccessible: the tree --------------------------------------------------------
-
-HRESULT AccessibileReport::get_accParent(IDispatch** ppdispParent) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (ppdispParent == nullptr) {
-        return E_POINTER;
-    }
-    // The window's own object, as the system makes it.
-    return AccessibleObjectFromWindow(finestra_->Handle(), static_cast<DWORD>(OBJID_WINDOW),
-                                      __uuidof(IDispatch), reinterpret_cast<void**>(ppdispParent));
-}
+// ---- The lines: what each says, where it is, and the way from one to the next ----
 
 HRESULT AccessibileReport::get_accChildCount(LONG* pcountChildren) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pcountChildren == nullptr) {
-        return E_POINTER;
-    }
-    *pcountChildren = NumeroRighe();
-    return S_OK;
+    return Rispondi(pcountChildren, nullptr, [&](LONG) {
+        *pcountChildren = NumeroRighe();
+        return S_OK;
+    });
 }
 
 HRESULT AccessibileReport::get_accChild(VARIANT varChildID, IDispatch** ppdispChild) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (ppdispChild == nullptr) {
-        return E_POINTER;
-    }
-    *ppdispChild = nullptr;
     // Lines are simple elements, not objects of their own.
-    return IdValido(varChildID) ? S_FALSE : E_INVALIDARG;
+    return Rispondi(ppdispChild, &varChildID, [](LONG) { return S_FALSE; });
 }
 
-HRESULT AccessibileReport::accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEnd) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarEnd == nullptr) {
-        return E_POINTER;
-    }
-    pvarEnd->vt = VT_EMPTY;
-    const auto Inizio = IdValido(varStart);
-    if (!Inizio) {
-        return E_INVALIDARG;
-    }
-    const LONG Ultima = NumeroRighe();
-    const bool DalClient = *Inizio == CHILDID_SELF;
-    switch (navDir) {
-    case NAVDIR_FIRSTCHILD:
-        return DalClient && Ultima > 0 ? Intero(1, pvarEnd) : Nessuno(pvarEnd);
-    case NAVDIR_LASTCHILD:
-        return DalClient && Ultima > 0 ? Intero(Ultima, pvarEnd) : Nessuno(pvarEnd);
-    // Lines are stacked: the next one is also the one below.
-    case NAVDIR_NEXT:
-    case NAVDIR_DOWN:
-        return !DalClient && *Inizio < Ultima ? Intero(*Inizio + 1, pvarEnd) : Nessuno(pvarEnd);
-    case NAVDIR_PREVIOUS:
-    case NAVDIR_UP:
-        return !DalClient && *Inizio > 1 ? Intero(*Inizio - 1, pvarEnd) : Nessuno(pvarEnd);
-    case NAVDIR_LEFT:
-    case NAVDIR_RIGHT:
-        return Nessuno(pvarEnd);
-    default:
-        return E_INVALIDARG;
-    }
+HRESULT AccessibileReport::get_accName(VARIANT varID, BSTR* pszName) {
+    return Rispondi(pszName, &varID, [&](LONG Elemento) {
+        return NuovaBstr(Elemento == CHILDID_SELF ? Didascalia : Riga(Elemento), pszName);
+    });
+}
+
+HRESULT AccessibileReport::get_accValue(VARIANT varID, BSTR* pszValue) {
+    // The whole report is the client's value; a line has its name only.
+    return Rispondi(pszValue, &varID, [&](LONG Elemento) {
+        const auto& Righe = finestra_->Form().Righe();
+        std::u16string Testo;
+        for (std::size_t i = 0; i < Righe.size(); ++i) {
+            Testo += i == 0 ? Righe[i] : u"\r\n" + Righe[i];
+        }
+        return Elemento == CHILDID_SELF ? NuovaBstr(Testo, pszValue) : DISP_E_MEMBERNOTFOUND;
+    });
+}
+
+HRESULT AccessibileReport::get_accRole(VARIANT varID, VARIANT* pvarRole) {
+    return DelClient(
+        &varID, pvarRole, [&](LONG) { return Intero(ROLE_SYSTEM_STATICTEXT, pvarRole); },
+        &IAccessible::get_accRole, varID, pvarRole);
+}
+
+HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
+    // The client's state is the system's, but for a minimised window, which is
+    // still visible, though not on the screen.
+    return Rispondi(pvarState, &varID, [&](LONG Elemento) {
+        VARIANT Client{};
+        Intero(CHILDID_SELF, &Client);
+        const HRESULT Risultato = standard_->get_accState(Client, pvarState);
+        if (SUCCEEDED(Risultato) && pvarState->vt == VT_I4) {
+            pvarState->lVal |= IsIconic(finestra_->Handle()) ? STATE_SYSTEM_OFFSCREEN : 0;
+            if (Elemento != CHILDID_SELF) {
+                pvarState->lVal = STATE_SYSTEM_READONLY | (pvarState->lVal & StatiDelClient);
+            }
+        }
+        return Risultato;
+    });
+}
+
+HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
+                                       VARIANT varID) {
+    const bool Tutte = pxLeft != nullptr && pyTop != nullptr && pcxWidth != nullptr;
+    const auto DellaRiga = [&](LONG Numero) {
+        const RECT Rettangolo = RettangoloRiga(Numero);
+        POINT Origine{Rettangolo.left, Rettangolo.top};
+        // ClientToScreen sets no error code of its own.
+        if (!ClientToScreen(finestra_->Handle(), &Origine)) {
+            return E_FAIL;
+        }
+        *pxLeft = Origine.x;
+        *pyTop = Origine.y;
+        *pcxWidth = Rettangolo.right - Rettangolo.left;
+        *pcyHeight = Rettangolo.bottom - Rettangolo.top;
+        return S_OK;
+    };
+    return DelClient(&varID, Tutte ? pcyHeight : nullptr, DellaRiga, &IAccessible::accLocation,
+                     pxLeft, pyTop, pcxWidth, pcyHeight, varID);
 }
 
 HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarID == nullptr) {
-        return E_POINTER;
-    }
-    pvarID->vt = VT_EMPTY;
-    POINT Punto{xLeft, yTop};
-    RECT Client{};
-    // ScreenToClient sets no error code of its own.
-    if (!ScreenToClient(finestra_->Handle(), &Punto)) {
-        return E_FAIL;
-    }
-    if (!GetClientRect(finestra_->Handle(), &Client)) {
-        return UltimoErrore();
-    }
-    if (!PtInRect(&Client, Punto)) {
-        return Nessuno(pvarID);
-    }
-    const int AltezzaRiga = finestra_->Carattere().AltezzaRiga();
-    if (AltezzaRiga > 0) {
-        const LONG Riga = Punto.y / AltezzaRiga + 1;
-        if (Riga <= NumeroRighe()) {
+    return Rispondi(pvarID, nullptr, [&](LONG) {
+        POINT Punto{xLeft, yTop};
+        RECT Client{};
+        const bool NelClient = ScreenToClient(finestra_->Handle(), &Punto) &&
+                               GetClientRect(finestra_->Handle(), &Client) &&
+                               PtInRect(&Client, Punto);
+        const auto Riga = static_cast<LONG>(Punto.y / finestra_->Carattere().AltezzaRiga() + 1);
+        if (NelClient && Riga <= NumeroRighe()) {
             const RECT Rettangolo = RettangoloRiga(Riga);
             if (PtInRect(&Rettangolo, Punto)) {
                 return Intero(Riga, pvarID);
             }
         }
-    }
-    return Intero(CHILDID_SELF, pvarID);
+        return standard_->accHitTest(xLeft, yTop, pvarID);
+    });
 }
 
-HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth, LONG* pcyHeight,
-                                       VARIANT varID) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pxLeft == nullptr || pyTop == nullptr || pcxWidth == nullptr || pcyHeight == nullptr) {
-        return E_POINTER;
-    }
-    const auto Id = IdValido(varID);
-    if (!Id) {
-        return E_INVALIDARG;
-    }
-    RECT Rettangolo{};
-    if (*Id != CHILDID_SELF) {
-        Rettangolo = RettangoloRiga(*Id);
-    } else if (!GetClientRect(finestra_->Handle(), &Rettangolo)) {
-        return UltimoErrore();
-    }
-    return SulloSchermo(Rettangolo, pxLeft, pyTop, pcxWidth, pcyHeight);
+HRESULT AccessibileReport::accNavigate(LONG navDir, VARIANT varStart, VARIANT* pvarEnd) {
+    return Rispondi(pvarEnd, &varStart, [&](LONG Da) {
+        const LONG Ultima = NumeroRighe();
+        if (navDir <= NAVDIR_MIN || navDir >= NAVDIR_MAX) {
+            return E_INVALIDARG;
+        }
+        if (Da == CHILDID_SELF && navDir != NAVDIR_FIRSTCHILD && navDir != NAVDIR_LASTCHILD) {
+            return standard_->accNavigate(navDir, varStart, pvarEnd);
+        }
+        // Lines are stacked: the next one is also the one below.
+        const LONG Arrivo = Da == CHILDID_SELF ? (navDir == NAVDIR_FIRSTCHILD ? 1 : Ultima)
+                            : navDir == NAVDIR_NEXT || navDir == NAVDIR_DOWN   ? Da + 1
+                            : navDir == NAVDIR_PREVIOUS || navDir == NAVDIR_UP ? Da - 1
+                                                                               : 0;
+        return Arrivo >= 1 && Arrivo <= Ultima ? Intero(Arrivo, pvarEnd) : Nessuno(pvarEnd);
+    });
 }
 
-// ---- IAccessible: what each element says ---------------------------------------
+// ---- The client itself: the system's standard object answers ------------------------
 
-HRESULT AccessibileReport::get_accName(VARIANT varID, BSTR* pszName) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pszName == nullptr) {
-        return E_POINTER;
-    }
-    *pszName = nullptr;
-    const auto Id = IdValido(varID);
-    if (!Id) {
-        return E_INVALIDARG;
-    }
-    const auto& Righe = finestra_->Form().Righe();
-    return NuovaBstr(*Id == CHILDID_SELF ? Didascalia : Righe[static_cast<std::size_t>(*Id - 1)],
-                     pszName);
-}
-
-HRESULT AccessibileReport::get_accValue(VARIANT varID, BSTR* pszValue) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pszValue == nullptr) {
-        return E_POINTER;
-    }
-    *pszValue = nullptr;
-    const auto Id = IdValido(varID);
-    if (!Id) {
-        return E_INVALIDARG;
-    }
-    // The whole report is the client's value; a line has its name only.
-    return *Id == CHILDID_SELF ? NuovaBstr(Unite(finestra_->Form().Righe()), pszValue)
-                               : DISP_E_MEMBERNOTFOUND;
-}
-
-HRESULT AccessibileReport::get_accRole(VARIANT varID, VARIANT* pvarRole) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarRole == nullptr) {
-        return E_POINTER;
-    }
-    pvarRole->vt = VT_EMPTY;
-    const auto Id = IdValido(varID);
-    if (!Id) {
-        return E_INVALIDARG;
-    }
-    return Intero(*Id == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT, pvarRole);
-}
-
-HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarState == nullptr) {
-        return E_POINTER;
-    }
-    pvarState->vt = VT_EMPTY;
-    const auto Id = IdValido(varID);
-    if (!Id) {
-        return E_INVALIDARG;
-    }
-    if (*Id != CHILDID_SELF) {
-        return Intero(STATE_SYSTEM_READONLY, pvarState);
-    }
-    // The window takes the keyboard itself; it has no controls.
-    const bool Attiva = GetFocus() == finestra_->Handle();
-    return Intero(STATE_SYSTEM_FOCUSABLE | (Attiva ? STATE_SYSTEM_FOCUSED : 0), pvarState);
+HRESULT AccessibileReport::get_accParent(IDispatch** ppdispParent) {
+    return DelClient(nullptr, ppdispParent, Assente, &IAccessible::get_accParent, ppdispParent);
 }
 
 HRESULT AccessibileReport::get_accFocus(VARIANT* pvarID) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarID == nullptr) {
-        return E_POINTER;
-    }
-    pvarID->vt = VT_EMPTY;
-    return GetFocus() == finestra_->Handle() ? Intero(CHILDID_SELF, pvarID) : Nessuno(pvarID);
+    return DelClient(nullptr, pvarID, Assente, &IAccessible::get_accFocus, pvarID);
 }
 
 HRESULT AccessibileReport::get_accSelection(VARIANT* pvarChildren) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pvarChildren == nullptr) {
-        return E_POINTER;
-    }
-    // Printed lines cannot be selected.
-    return Nessuno(pvarChildren);
+    return DelClient(nullptr, pvarChildren, Assente, &IAccessible::get_accSelection, pvarChildren);
 }
 
-// ---- IAccessible: what the report does not have ----------------------------------
-
 HRESULT AccessibileReport::get_accDescription(VARIANT varID, BSTR* pszDescription) {
-    return TestoAssente(varID, pszDescription);
+    return DelClient(&varID, pszDescription, Assente, &IAccessible::get_accDescription, varID,
+                     pszDescription);
 }
 
 HRESULT AccessibileReport::get_accHelp(VARIANT varID, BSTR* pszHelp) {
-    return TestoAssente(varID, pszHelp);
+    return DelClient(&varID, pszHelp, Assente, &IAccessible::get_accHelp, varID, pszHelp);
 }
 
 HRESULT AccessibileReport::get_accKeyboardShortcut(VARIANT varID, BSTR* pszKeyboardShortcut) {
-    return TestoAssente(varID, pszKeyboardShortcut);
+    return DelClient(&varID, pszKeyboardShortcut, Assente, &IAccessible::get_accKeyboardShortcut,
+                     varID, pszKeyboardShortcut);
 }
 
 HRESULT AccessibileReport::get_accDefaultAction(VARIANT varID, BSTR* pszDefaultAction) {
-    return TestoAssente(varID, pszDefaultAction);
+    return DelClient(&varID, pszDefaultAction, Assente, &IAccessible::get_accDefaultAction, varID,
+                     pszDefaultAction);
 }
 
 HRESULT AccessibileReport::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varID, LONG* pidTopic) {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (pidTopic == nullptr) {
-        return E_POINTER;
-    }
-    *pidTopic = 0;
-    return TestoAssente(varID, pszHelpFile);
+    return DelClient(&varID, pszHelpFile != nullptr ? pidTopic : nullptr, Assente,
+                     &IAccessible::get_accHelpTopic, pszHelpFile, varID, pidTopic);
 }
 
-HRESULT AccessibileReport::accSelect(LONG, VARIANT varID) { return AzioneAssente(varID); }
-
-HRESULT AccessibileReport::accDoDefaultAction(VARIANT varID) { return AzioneAssente(varID); }
-
-// The report is read, never written.
-HRESULT AccessibileReport::put_accName(VARIANT varID, BSTR) { return AzioneAssente(varID); }
-
-HRESULT AccessibileReport::put_accValue(VARIANT varID, BSTR) { return AzioneAssente(varID); }
-
-HRESULT AccessibileReport::TestoAssente(const VARIANT& Id, BSTR* Testo) const {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    if (Testo == nullptr) {
-        return E_POINTER;
-    }
-    *Testo = nullptr;
-    return IdValido(Id) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
+HRESULT AccessibileReport::accSelect(LONG flagsSelect, VARIANT varID) {
+    return DelClient(&varID, this, Assente, &IAccessible::accSelect, flagsSelect, varID);
 }
 
-HRESULT AccessibileReport::AzioneAssente(const VARIANT& Id) const {
-    if (!Collegato()) {
-        return RPC_E_DISCONNECTED;
-    }
-    return IdValido(Id) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
+HRESULT AccessibileReport::accDoDefaultAction(VARIANT varID) {
+    return DelClient(&varID, this, Assente, &IAccessible::accDoDefaultAction, varID);
 }
 
-// ---- Lines and their places ---------------------------------------------------------
+HRESULT AccessibileReport::put_accName(VARIANT varID, BSTR szName) {
+    return DelClient(&varID, this, Assente, &IAccessible::put_accName, varID, szName);
+}
+
+HRESULT AccessibileReport::put_accValue(VARIANT varID, BSTR szValue) {
+    return DelClient(&varID, this, Assente, &IAccessible::put_accValue, varID, szValue);
+}
+
+// ---- Where the lines are ------------------------------------------------------------
 
 LONG AccessibileReport::NumeroRighe() const {
     return static_cast<LONG>(finestra_->Form().Righe().size());
 }
 
-std::optional<LONG> AccessibileReport::IdValido(const VARIANT& Id) const {
-    if (Id.vt != VT_I4 || Id.lVal < CHILDID_SELF || Id.lVal > NumeroRighe()) {
-        return std::nullopt;
-    }
-    return Id.lVal;
+const std::u16string& AccessibileReport::Riga(LONG Numero) const {
+    return finestra_->Form().Righe()[static_cast<std::size_t>(Numero - 1)];
 }
 
-RECT AccessibileReport::RettangoloRiga(LONG Riga) const {
+RECT AccessibileReport::RettangoloRiga(LONG Numero) const {
     // As DisegnaRighe paints it: one column per character, one line high.
     const CarattereConsole& Carattere = finestra_->Carattere();
-    const auto& Testo = finestra_->Form().Righe()[static_cast<std::size_t>(Riga - 1)];
-    const LONG Alto = (Riga - 1) * Carattere.AltezzaRiga();
-    return {0, Alto, static_cast<LONG>(Testo.size()) * Carattere.LarghezzaColonna(),
+    const LONG Alto = (Numero - 1) * Carattere.AltezzaRiga();
+    return {0, Alto, static_cast<LONG>(Riga(Numero).size()) * Carattere.LarghezzaColonna(),
             Alto + Carattere.AltezzaRiga()};
-}
-
-HRESULT AccessibileReport::SulloSchermo(RECT Rettangolo, LONG* Sinistra, LONG* Alto,
-                                        LONG* Larghezza, LONG* Altezza) const {
-    POINT Origine{0, 0};
-    // ClientToScreen sets no error code of its own.
-    if (!ClientToScreen(finestra_->Handle(), &Origine)) {
-        return E_FAIL;
-    }
-    *Sinistra = Origine.x + Rettangolo.left;
-    *Alto = Origine.y + Rettangolo.top;
-    *Larghezza = Rettangolo.right - Rettangolo.left;
-    *Altezza = Rettangolo.bottom - Rettangolo.top;
-    return S_OK;
 }
 
 void AnnunciaNuovoReport(HWND Finestra) {
     NotifyWinEvent(EVENT_OBJECT_REORDER, Finestra, OBJID_CLIENT, CHILDID_SELF);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Finestra, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void AnnunciaNuoviPosti(HWND Finestra) {
+    NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, Finestra, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace Varnelo

@@ -1,14 +1,16 @@
 // What a screen reader reads of the client area, through Active
 // Accessibility: one object, the client, whose simple elements (child ids
-// 1..n) are the printed lines, exactly as printed.
+// 1..n) are the printed lines, exactly as printed. The system's standard
+// object for the client answers for the client itself.
 #pragma once
 
 #include <windows.h>
 
 #include <oleacc.h>
+#include <wrl/client.h>
 
-#include <cstddef>
-#include <optional>
+#include <string>
+#include <utility>
 
 namespace Varnelo {
 
@@ -16,8 +18,12 @@ class FinestraPrincipale;
 
 class AccessibileReport final : public IAccessible {
 public:
-    // Starts with one reference, the creator's.
-    explicit AccessibileReport(const FinestraPrincipale& Finestra) : finestra_(&Finestra) {}
+    // The reply to a reader's WM_GETOBJECT for the client of Finestra, whose
+    // object Oggetto is made on the first request and kept; 0 where the
+    // system cannot make one (without oleacc the window goes unread).
+    static LRESULT RispostaAlLettore(const FinestraPrincipale& Finestra,
+                                     AccessibileReport*& Oggetto, WPARAM w);
+
     AccessibileReport(const AccessibileReport&) = delete;
     AccessibileReport& operator=(const AccessibileReport&) = delete;
 
@@ -31,12 +37,10 @@ public:
 
     // No type information: readers call IAccessible directly.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames,
-                                            LCID lcid, DISPID* rgDispId) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                                     DISPPARAMS* pDispParams, VARIANT* pVarResult,
-                                     EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** ppdispParent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* pcountChildren) override;
@@ -64,26 +68,37 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT varID, BSTR szValue) override;
 
 private:
+    // Starts with one reference, the creator's; Standard is the system's.
+    AccessibileReport(const FinestraPrincipale& Finestra,
+                      Microsoft::WRL::ComPtr<IAccessible> Standard)
+        : finestra_(&Finestra), standard_(std::move(Standard)) {}
     ~AccessibileReport() = default;
 
-    bool Collegato() const { return finestra_ != nullptr; }
+    // Every call goes through here: refused once the window has gone, for a
+    // null output, or for an id that is neither the client nor a line;
+    // otherwise the output is emptied and Fai(id) answers. Id null: the call
+    // names no element.
+    template <typename Uscita, typename Risposta>
+    HRESULT Rispondi(Uscita* Fuori, const VARIANT* Id, Risposta Fai) const;
+    // Through Rispondi: the system's object answers for the client, with
+    // Chiamata(Altri...), and Linea(n) for line n.
+    template <typename Uscita, typename PerRiga, typename Metodo, typename... Argomenti>
+    HRESULT DelClient(const VARIANT* Id, Uscita* Fuori, PerRiga Linea, Metodo Chiamata,
+                      Argomenti... Altri) const;
+
     LONG NumeroRighe() const;
-    // A text or an action that no element has: checked like the others, then refused.
-    HRESULT TestoAssente(const VARIANT& Id, BSTR* Testo) const;
-    HRESULT AzioneAssente(const VARIANT& Id) const;
-    // The child id that Id names: CHILDID_SELF or a line, 1..n; none if neither.
-    std::optional<LONG> IdValido(const VARIANT& Id) const;
-    // Where line Riga (1..n) is painted, in client coordinates.
-    RECT RettangoloRiga(LONG Riga) const;
-    // Rettangolo on the screen, as left, top, width and height.
-    HRESULT SulloSchermo(RECT Rettangolo, LONG* Sinistra, LONG* Alto, LONG* Larghezza,
-                         LONG* Altezza) const;
+    const std::u16string& Riga(LONG Numero) const;
+    // Where line Numero (1..n) is painted, in client coordinates.
+    RECT RettangoloRiga(LONG Numero) const;
 
     LONG riferimenti_ = 1;
     const FinestraPrincipale* finestra_;
+    Microsoft::WRL::ComPtr<IAccessible> standard_;
 };
 
 // Tells readers that the report has been replaced: its lines and its value.
 void AnnunciaNuovoReport(HWND Finestra);
+// Tells readers that the lines have moved (a new DPI, a new font).
+void AnnunciaNuoviPosti(HWND Finestra);
 
 }  // namespace Varnelo

@@ -7,7 +7,28 @@ namespace Varnelo {
 
 namespace {
 
-HFONT CreaFont(int Altezza) {
+// The character cell of Font on Contesto; nothing if either is missing or
+// the system cannot measure it.
+std::optional<SIZE> Cella(HDC Contesto, HFONT Font) {
+    if (Contesto == nullptr || Font == nullptr) {
+        return std::nullopt;
+    }
+    const HGDIOBJ Precedente = SelectObject(Contesto, Font);
+    if (Precedente == nullptr) {
+        return std::nullopt;
+    }
+    TEXTMETRICW Metriche{};
+    const bool Misurato = GetTextMetricsW(Contesto, &Metriche) != FALSE;
+    SelectObject(Contesto, Precedente);
+    if (!Misurato || Metriche.tmAveCharWidth <= 0 || Metriche.tmHeight <= 0) {
+        return std::nullopt;
+    }
+    return SIZE{Metriche.tmAveCharWidth, Metriche.tmHeight + Metriche.tmExternalLeading};
+}
+
+}  // namespace
+
+HFONT CreaFontDelSistema(int Altezza) {
     // The face is a preference; the pitch is what matters, and the mapper
     // falls back to any fixed-width font the system has.
     return CreateFontW(-Altezza, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -15,9 +36,7 @@ HFONT CreaFont(int Altezza) {
                        FIXED_PITCH | FF_MODERN, L"Consolas");
 }
 
-}  // namespace
-
-CarattereConsole CarattereConsole::PerDpi(UINT Dpi) {
+CarattereConsole CarattereConsole::PerDpi(UINT Dpi, CreaFont Crea) {
     const int Scala = static_cast<int>(Dpi);
     const int Larghezza = MulDiv(LarghezzaClient, Scala, 96);
     const int Altezza = MulDiv(AltezzaClient, Scala, 96);
@@ -29,19 +48,30 @@ CarattereConsole CarattereConsole::PerDpi(UINT Dpi) {
     for (int Em = MulDiv(AltezzaCarattereMassima, Scala, 96),
              Minimo = MulDiv(AltezzaCarattereMinima, Scala, 96);
          Em >= Minimo; --Em) {
-        Carattere.font_.reset(CreaFont(Em));
-        const HGDIOBJ Precedente = SelectObject(Misura, Carattere.Font());
-        TEXTMETRICW Metriche{};
-        GetTextMetricsW(Misura, &Metriche);
-        SelectObject(Misura, Precedente);
-        Carattere.larghezzaColonna_ = Metriche.tmAveCharWidth;
-        Carattere.altezzaRiga_ = Metriche.tmHeight + Metriche.tmExternalLeading;
+        Carattere.font_.reset(Crea(Em));
+        const std::optional<SIZE> Misurata = Cella(Misura, Carattere.Font());
+        if (!Misurata) {
+            Carattere.font_.reset();
+            break;
+        }
+        Carattere.larghezzaColonna_ = Misurata->cx;
+        Carattere.altezzaRiga_ = Misurata->cy;
         if (CarattereAdatto(Carattere.larghezzaColonna_, Carattere.altezzaRiga_, Larghezza,
                             Altezza)) {
             break;
         }
     }
-    DeleteDC(Misura);
+    if (Carattere.Font() == nullptr) {
+        // Deleting a stock object does nothing, so the font may own it.
+        Carattere.font_.reset(static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT)));
+        // The stock font's usual cell at 96 DPI where even it cannot be measured.
+        const SIZE Ripiego = Cella(Misura, Carattere.Font()).value_or(SIZE{8, 16});
+        Carattere.larghezzaColonna_ = Ripiego.cx;
+        Carattere.altezzaRiga_ = Ripiego.cy;
+    }
+    if (Misura != nullptr) {
+        DeleteDC(Misura);
+    }
     return Carattere;
 }
 

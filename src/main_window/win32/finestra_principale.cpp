@@ -1,11 +1,9 @@
 #include "finestra_principale.h"
 
-#include <new>
 #include <optional>
 
 #include "accessibile_report.h"
 #include "disegno.h"
-#include "iid_accessible.h"
 #include "main_window/menu.h"
 #include "menu_win32.h"
 #include "resources/windows/risorse.h"
@@ -24,9 +22,9 @@ bool RegistraClasse(HINSTANCE Istanza, WNDPROC Procedura) {
     // Executables without the icon resource (the tests) get the system's.
     Classe.hIcon = static_cast<HICON>(LoadImageW(Istanza, MAKEINTRESOURCEW(IDI_VARNELO), IMAGE_ICON,
                                                  0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    Classe.hIconSm = static_cast<HICON>(LoadImageW(
-        Istanza, MAKEINTRESOURCEW(IDI_VARNELO), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    Classe.hIconSm = static_cast<HICON>(LoadImageW(Istanza, MAKEINTRESOURCEW(IDI_VARNELO),
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     Classe.lpszClassName = NomeClasseFinestra;
     return RegisterClassExW(&Classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -53,15 +51,26 @@ FinestraPrincipale::~FinestraPrincipale() {
 }
 
 bool FinestraPrincipale::Crea() {
+    fallimento_.clear();
     if (!RegistraClasse(istanza_, Procedura)) {
-        return false;
+        return Fallisce(L"registrazione della classe");
     }
     const std::wstring Titolo = TestoLargo(Didascalia);
     // The window finds its state through lpCreateParams (see Procedura).
     HWND Finestra = CreateWindowExW(0, NomeClasseFinestra, Titolo.c_str(), WS_OVERLAPPEDWINDOW,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     nullptr, nullptr, istanza_, this);
-    return Finestra != nullptr;
+    // A failed WM_CREATE has said what failed.
+    return Finestra != nullptr || (fallimento_.empty() && Fallisce(L"creazione della finestra"));
+}
+
+bool FinestraPrincipale::Fallisce(const wchar_t* Passo) {
+    const DWORD Errore = GetLastError();
+    fallimento_ = Passo;
+    if (Errore != 0) {
+        fallimento_ += L" (errore " + std::to_wstring(Errore) + L")";
+    }
+    return false;
 }
 
 LRESULT CALLBACK FinestraPrincipale::Procedura(HWND Finestra, UINT Messaggio, WPARAM w, LPARAM l) {
@@ -71,7 +80,8 @@ LRESULT CALLBACK FinestraPrincipale::Procedura(HWND Finestra, UINT Messaggio, WP
         Questa->hwnd_ = Finestra;
         SetWindowLongPtrW(Finestra, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Questa));
     }
-    auto* Questa = reinterpret_cast<FinestraPrincipale*>(GetWindowLongPtrW(Finestra, GWLP_USERDATA));
+    auto* Questa =
+        reinterpret_cast<FinestraPrincipale*>(GetWindowLongPtrW(Finestra, GWLP_USERDATA));
     return Questa != nullptr ? Questa->Gestisci(Messaggio, w, l)
                              : DefWindowProcW(Finestra, Messaggio, w, l);
 }
@@ -116,19 +126,24 @@ LRESULT FinestraPrincipale::Gestisci(UINT Messaggio, WPARAM w, LPARAM l) {
 
 bool FinestraPrincipale::OnCreate() {
     HMENU Barra = CreaBarraMenu();
-    if (Barra == nullptr || !SetMenu(hwnd_, Barra)) {
-        if (Barra != nullptr) {
-            DestroyMenu(Barra);
-        }
+    if (Barra == nullptr) {
+        return Fallisce(L"creazione del menu");
+    }
+    if (!SetMenu(hwnd_, Barra)) {
+        Fallisce(L"creazione del menu");
+        DestroyMenu(Barra);
         return false;
     }
     const UINT Dpi = dpi_.DellaFinestra(hwnd_);
     carattere_ = CarattereConsole::PerDpi(Dpi);
     const std::optional<SIZE> Dimensione = DimensioneFinestra(dpi_, hwnd_, Dpi);
     // Placed by the system (CW_USEDEFAULT); only the size is the program's.
-    return Dimensione.has_value() &&
-           SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione->cx, Dimensione->cy,
-                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+    if (!Dimensione || !SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione->cx, Dimensione->cy,
+                                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        return Fallisce(L"dimensione della finestra");
+    }
+    creata_ = true;
+    return true;
 }
 
 void FinestraPrincipale::OnPaint() {
@@ -153,16 +168,9 @@ void FinestraPrincipale::OnCommand(WORD Id) {
 
 LRESULT FinestraPrincipale::OnGetObject(WPARAM w, LPARAM l) {
     // The object id is 32 bits wide: 64-bit callers may or may not extend its sign.
-    if (static_cast<LONG>(static_cast<DWORD>(l)) != OBJID_CLIENT) {
-        return DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
-    }
-    if (accessibile_ == nullptr) {
-        accessibile_ = new (std::nothrow) AccessibileReport(*this);
-        if (accessibile_ == nullptr) {
-            return E_OUTOFMEMORY;
-        }
-    }
-    return LresultFromObject(IID_IAccessible, w, accessibile_);
+    return static_cast<LONG>(static_cast<DWORD>(l)) == OBJID_CLIENT
+               ? AccessibileReport::RispostaAlLettore(*this, accessibile_, w)
+               : DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
 }
 
 void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {
@@ -170,10 +178,17 @@ void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {
     SetWindowPos(hwnd_, nullptr, Suggerito.left, Suggerito.top, Suggerito.right - Suggerito.left,
                  Suggerito.bottom - Suggerito.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, FALSE);
+    AnnunciaNuoviPosti(hwnd_);
 }
 
-// Form1 is the program's only window: with it goes the program.
-void FinestraPrincipale::OnDestroy() { PostQuitMessage(0); }
+// Form1 is the program's only window: with it goes the program. A window
+// whose creation failed has no loop to end; its quit would close the box
+// that tells the user why.
+void FinestraPrincipale::OnDestroy() {
+    if (creata_) {
+        PostQuitMessage(0);
+    }
+}
 
 void FinestraPrincipale::Disegna(HDC Contesto) {
     RECT Client;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "carattere_console.h"
 #include "funzioni_dpi.h"
 #include "main_window/form1.h"
@@ -24,8 +26,10 @@ public:
     ~FinestraPrincipale();
 
     // Registers the window class and creates the window, not yet shown.
-    // False if either fails; GetLastError says why.
+    // False if either fails; Fallimento then says what failed.
     bool Crea();
+    // What failed, in the user's words, with the system's error code where it gave one.
+    const std::wstring& Fallimento() const { return fallimento_; }
 
     // Null once the window has been destroyed.
     HWND Handle() const { return hwnd_; }
@@ -44,10 +48,15 @@ private:
     void OnDestroy();
 
     void Disegna(HDC Contesto);
+    // Records what failed, and the calling thread's last error; false.
+    bool Fallisce(const wchar_t* Passo);
 
     HINSTANCE istanza_;
     FunzioniDpi dpi_;
     HWND hwnd_ = nullptr;
+    // Set once WM_CREATE has succeeded: only a window that was made ends the program.
+    bool creata_ = false;
+    std::wstring fallimento_;
     Form1 form_;
     CarattereConsole carattere_;
     // What screen readers are given, made on their first request; the window

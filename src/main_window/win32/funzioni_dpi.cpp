@@ -1,14 +1,15 @@
 #include "funzioni_dpi.h"
 
+#include "shared/win32/dll_di_sistema.h"
+
 namespace Varnelo {
 
 namespace {
 
-// Through void(*)(), the one function type a cast from FARPROC may pass.
-template <typename Firma>
-Firma Come(FARPROC Indirizzo) {
-    return reinterpret_cast<Firma>(reinterpret_cast<void (*)()>(Indirizzo));
-}
+using Modulo1::Legame::Come;
+
+// MDT_EFFECTIVE_DPI: the DPI that the user's scale setting gives the monitor.
+constexpr int DpiEffettivo = 0;
 
 UINT DpiDelloSchermo() {
     HDC Schermo = GetDC(nullptr);
@@ -22,21 +23,30 @@ UINT DpiDelloSchermo() {
 
 }  // namespace
 
-FARPROC CercaNelSistema(const char* Nome) {
-    // Every window program has user32 loaded, for the whole process.
-    const HMODULE User32 = GetModuleHandleW(L"user32");
-    return User32 != nullptr ? GetProcAddress(User32, Nome) : nullptr;
+FARPROC CercaNelSistema(const char* Libreria, const char* Nome) {
+    return Modulo1::Legame::CercaNelSistema<FARPROC>(Libreria, Nome);
 }
 
-FunzioniDpi::FunzioniDpi(CercaInUser32 Cerca)
-    : getDpiForWindow_(Come<FirmaGetDpiForWindow>(Cerca("GetDpiForWindow"))),
+FunzioniDpi::FunzioniDpi(CercaFunzione Cerca)
+    : getDpiForWindow_(Come<FirmaGetDpiForWindow>(Cerca("user32", "GetDpiForWindow"))),
       adjustWindowRectExForDpi_(
-          Come<FirmaAdjustWindowRectExForDpi>(Cerca("AdjustWindowRectExForDpi"))) {}
+          Come<FirmaAdjustWindowRectExForDpi>(Cerca("user32", "AdjustWindowRectExForDpi"))),
+      getDpiForMonitor_(Come<FirmaGetDpiForMonitor>(Cerca("shcore", "GetDpiForMonitor"))) {}
 
 UINT FunzioniDpi::DellaFinestra(HWND Finestra) const {
     // GetDpiForWindow answers 0 for a window that is not one.
-    const UINT Dpi = getDpiForWindow_ != nullptr ? getDpiForWindow_(Finestra) : 0;
-    return Dpi != 0 ? Dpi : DpiDelloSchermo();
+    if (const UINT Dpi = getDpiForWindow_ != nullptr ? getDpiForWindow_(Finestra) : 0; Dpi != 0) {
+        return Dpi;
+    }
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpiForMonitor_ != nullptr &&
+        SUCCEEDED(getDpiForMonitor_(MonitorFromWindow(Finestra, MONITOR_DEFAULTTONEAREST),
+                                    DpiEffettivo, &x, &y)) &&
+        x != 0) {
+        return x;
+    }
+    return DpiDelloSchermo();
 }
 
 bool FunzioniDpi::AdattaRettangolo(RECT& Rettangolo, DWORD Stile, BOOL ConMenu, DWORD StileEsteso,

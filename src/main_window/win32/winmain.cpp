@@ -6,12 +6,13 @@
 #include <string>
 
 #include "finestra_principale.h"
+#include "shared/win32/dll_di_sistema.h"
 
 namespace {
 
-void SegnalaFinestraMancante(DWORD Errore) {
+void SegnalaFinestraMancante(const std::wstring& Fallimento) {
     const std::wstring Messaggio =
-        L"Impossibile creare la finestra del programma (errore " + std::to_wstring(Errore) + L").";
+        L"Impossibile creare la finestra del programma: " + Fallimento + L".";
     MessageBoxW(nullptr, Messaggio.c_str(), L"Varnelo", MB_OK | MB_ICONERROR);
 }
 
@@ -35,10 +36,12 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE Istanza, HINSTANCE, PWSTR, int Mostra) {
+    // Before anything loads a DLL by name.
+    Modulo1::Legame::LimitaDllAlSistema();
     const AvvioCom Com;
     Varnelo::FinestraPrincipale Finestra(Istanza);
     if (!Finestra.Crea()) {
-        SegnalaFinestraMancante(GetLastError());
+        SegnalaFinestraMancante(Finestra.Fallimento());
         return 1;
     }
     ShowWindow(Finestra.Handle(), Mostra);

@@ -4,24 +4,27 @@
 
 #include <windows.h>
 
-namespace Modulo1::Legame {
+#include <utility>
 
-// The address of Routine in Libreria; null, after reporting it, when either
-// cannot be found.
-FARPROC Lega(const char* Libreria, const char* Routine);
+#include "dll_di_sistema.h"
+
+namespace Modulo1::Legame {
 
 // Reports once that Routine could not be bound in Libreria. Each program
 // links one: a message box for the user, a recorder in the tests.
 void SegnalaRoutineMancante(const char* Routine, const char* Libreria);
 
-// Routine in kernel32, of type Firma: bound on the first call, kept for the
-// later ones. A routine that cannot be bound is reported on that first call
-// only and stays null.
-template <typename Firma, const char* Routine>
-Firma InKernel32() {
-    // Through void(*)(), the one function type a cast from FARPROC may pass.
-    static const Firma Indirizzo =
-        reinterpret_cast<Firma>(reinterpret_cast<void (*)()>(Lega("kernel32", Routine)));
+// Routine in the system's Libreria, of type Firma: bound on the first call,
+// kept for the later ones. A routine that cannot be bound stays null and is
+// reported once, after the binding: the report's message loop may run code
+// that calls it again, which must find the binding done.
+template <typename Firma, const char* Libreria, const char* Routine>
+Firma Legata() {
+    static const Firma Indirizzo = CercaNelSistema<Firma>(Libreria, Routine);
+    static bool Segnalata = false;
+    if (Indirizzo == nullptr && !std::exchange(Segnalata, true)) {
+        SegnalaRoutineMancante(Routine, Libreria);
+    }
     return Indirizzo;
 }
 

@@ -8,6 +8,7 @@
 
 namespace Modulo1::Kernel32 {
 
+inline constexpr char Libreria[] = "kernel32";
 inline constexpr char NomeGetWindowsDirectoryA[] = "GetWindowsDirectoryA";
 inline constexpr char NomeGetSystemInfo[] = "GetSystemInfo";
 inline constexpr char NomeGetVolumeInformationA[] = "GetVolumeInformationA";
@@ -15,18 +16,18 @@ inline constexpr char NomeGetVolumeInformationA[] = "GetVolumeInformationA";
 using FirmaGetWindowsDirectoryA = UINT(WINAPI*)(LPSTR, UINT);
 using FirmaGetSystemInfo = void(WINAPI*)(LPSYSTEM_INFO);
 using FirmaGetVolumeInformationA = BOOL(WINAPI*)(LPCSTR, LPSTR, DWORD, LPDWORD, LPDWORD, LPDWORD,
-                                                  LPSTR, DWORD);
+                                                 LPSTR, DWORD);
 
 inline FirmaGetWindowsDirectoryA GetWindowsDirectoryA() {
-    return Legame::InKernel32<FirmaGetWindowsDirectoryA, NomeGetWindowsDirectoryA>();
+    return Legame::Legata<FirmaGetWindowsDirectoryA, Libreria, NomeGetWindowsDirectoryA>();
 }
 
 inline FirmaGetSystemInfo GetSystemInfo() {
-    return Legame::InKernel32<FirmaGetSystemInfo, NomeGetSystemInfo>();
+    return Legame::Legata<FirmaGetSystemInfo, Libreria, NomeGetSystemInfo>();
 }
 
 inline FirmaGetVolumeInformationA GetVolumeInformationA() {
-    return Legame::InKernel32<FirmaGetVolumeInformationA, NomeGetVolumeInformationA>();
+    return Legame::Legata<FirmaGetVolumeInformationA, Libreria, NomeGetVolumeInformationA>();
 }
 
 }  // namespace Modulo1::Kernel32
