@@ -12,6 +12,17 @@ struct ImmagineClient {
     std::vector<RGBQUAD> Punti;  // top row first; empty if it could not be taken
 };
 
+// The format of its points: 32 bits each, the top row first (a negative height).
+inline BITMAPINFOHEADER Formato(const ImmagineClient& Immagine) {
+    BITMAPINFOHEADER Intestazione{};
+    Intestazione.biSize = sizeof Intestazione;
+    Intestazione.biWidth = Immagine.Larghezza;
+    Intestazione.biHeight = -Immagine.Altezza;
+    Intestazione.biPlanes = 1;
+    Intestazione.biBitCount = 32;
+    return Intestazione;
+}
+
 // Painted by the window itself (PrintWindow); or copied from the screen, for a
 // window of another process, whose painting cannot reach this one's bitmap.
 inline ImmagineClient Fotografa(HWND Finestra, bool DalloSchermo) {
@@ -28,17 +39,12 @@ inline ImmagineClient Fotografa(HWND Finestra, bool DalloSchermo) {
                                              Schermo, 0, 0, SRCCOPY) != FALSE
                                     : PrintWindow(Finestra, Memoria, PW_CLIENTONLY) != FALSE;
     SelectObject(Memoria, Precedente);
-    BITMAPINFOHEADER Formato{};
-    Formato.biSize = sizeof Formato;
-    Formato.biWidth = Immagine.Larghezza;
-    Formato.biHeight = -Immagine.Altezza;
-    Formato.biPlanes = 1;
-    Formato.biBitCount = 32;
+    BITMAPINFOHEADER FormatoPunti = Formato(Immagine);
     Immagine.Punti.resize(static_cast<std::size_t>(Immagine.Larghezza) *
                           static_cast<std::size_t>(Immagine.Altezza));
     const int Righe =
         GetDIBits(Memoria, Bitmap, 0, static_cast<UINT>(Immagine.Altezza), Immagine.Punti.data(),
-                  reinterpret_cast<BITMAPINFO*>(&Formato), DIB_RGB_COLORS);
+                  reinterpret_cast<BITMAPINFO*>(&FormatoPunti), DIB_RGB_COLORS);
     DeleteObject(Bitmap);
     DeleteDC(Memoria);
     ReleaseDC(Finestra, Schermo);

@@ -17,13 +17,7 @@ TEST_F(SchermataWin32, WindowWithExample4IsSavedWhole) {
 
     const ImmagineClient Immagine = Fotografa(f.Handle(), false);
     ASSERT_FALSE(Immagine.Punti.empty());
-    // A 32-bit BMP, its rows from the top (a negative height).
-    BITMAPINFOHEADER Intestazione{};
-    Intestazione.biSize = sizeof Intestazione;
-    Intestazione.biWidth = Immagine.Larghezza;
-    Intestazione.biHeight = -Immagine.Altezza;
-    Intestazione.biPlanes = 1;
-    Intestazione.biBitCount = 32;
+    const BITMAPINFOHEADER Intestazione = Formato(Immagine);
     const auto Byte = static_cast<DWORD>(Immagine.Punti.size() * sizeof(RGBQUAD));
     BITMAPFILEHEADER File{};
     File.bfType = 0x4D42;
