@@ -18,6 +18,10 @@ step "Linux build (warnings as errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 
+step "Debian package: built by dpkg-buildpackage, lintian, hardening-check"
+deb=$(scripts/deb.sh)
+tests/desktop/pacchetto_deb.sh "$deb"
+
 step "clang-tidy and cppcheck"
 scripts/lint.sh ci
 
