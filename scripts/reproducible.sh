@@ -82,7 +82,7 @@ if [[ " ${packages[*]} " == *" reprotest "* ]]; then
   third=$PWD/$out/c/varnelo
   git clone -q --no-hardlinks . "$third"
   git -C "$third" checkout -q --detach "$commit"
-  if (cd "$third" && reprotest --vary=+all,-user_group --store-dir="$third.reprotest" . \
+  if (cd "$third" && reprotest --verbosity 1 --vary=+all,-user_group --store-dir="$third.reprotest" . \
         >"$third.reprotest.log" 2>&1); then
     grep -A1 '^No differences' "$third.reprotest.log"
   else
