@@ -24,7 +24,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw
 # The target's libraries through multiarch, beside the native ones; Qt's host
 # tools stay the native packages'.
 arm64_packages=(crossbuild-essential-arm64 qt6-base-dev:arm64 libmount-dev:arm64
-  libgtest-dev:arm64 qemu-user)
+  libgtest-dev:arm64 qemu-user pkg-config:arm64)
 
 [ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows|arm64..." >&2; exit 2; }
 wanted=()
