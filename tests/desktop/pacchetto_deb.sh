@@ -40,7 +40,9 @@ case "$machine" in
 esac
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] ||
   fail "Architecture is $(dpkg-deb -f "$deb" Architecture), the program is $arch"
-[ "${deb##*/}" = "varnelo_1.0.0_$arch.deb" ] || fail "file name is ${deb##*/}"
+# debian/changelog gives the package the version that CMake gives the program.
+version=$(sed -n 's/^project(Varnelo VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+[ "${deb##*/}" = "varnelo_${version}_$arch.deb" ] || fail "file name is ${deb##*/}, not of $version"
 # Depends names the libraries of that architecture, as installed here.
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libmount1 libc6; do
