@@ -21,6 +21,7 @@ cmake --build --preset ci
 step "Debian package: built by dpkg-buildpackage, lintian, hardening-check"
 deb=$(scripts/deb.sh)
 tests/desktop/pacchetto_deb.sh "$deb"
+(cd build/deb && sha256sum --check --quiet SHA256SUMS)
 
 step "clang-tidy and cppcheck"
 scripts/lint.sh ci
