@@ -19,10 +19,12 @@ export SOURCE_DATE_EPOCH
 work=build/deb/$arch
 rm -rf "$work"
 mkdir -p "$work/varnelo"
-# The files git knows or would add, as they are now, without build trees.
+# The files git knows or would add, as they are now, without build trees. They
+# get the copy's time, which the package clamps to SOURCE_DATE_EPOCH, as a
+# fresh clone's files are: a work tree's older times would stay.
 git ls-files -z --cached --others --exclude-standard |
   while IFS= read -r -d '' file; do [ ! -e "$file" ] || printf '%s\0' "$file"; done |
-  tar --null -T - -cf - | tar -xf - -C "$work/varnelo"
+  tar --null -T - -cf - | tar -xf - --touch -C "$work/varnelo"
 
 (cd "$work/varnelo" &&
   DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" \
