@@ -80,12 +80,7 @@ scrivi_sommario(${codice_pacchetto})
 
 # ---- Their checksums ------------------------------------------------------------
 
-set(somme "")
-foreach(pacchetto ${zip} ${msi})
-  file(SHA256 ${pacchetto} impronta)
-  get_filename_component(nome ${pacchetto} NAME)
-  string(APPEND somme "${impronta}  ${nome}\n")
-endforeach()
-file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/SHA256SUMS "${somme}")
+set(PACCHETTI ${zip} ${msi})
+include(${CMAKE_CURRENT_LIST_DIR}/sha256sums.cmake)
 
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${zip} ${msi} ${CPACK_TOPLEVEL_DIRECTORY}/SHA256SUMS)

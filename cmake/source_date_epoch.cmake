@@ -3,18 +3,14 @@
 # when the caller sets it, else the time of the last commit, so that two
 # builds of one commit make the same bytes.
 
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(VARNELO_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
-else()
+execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/source-date-epoch.sh
+                RESULT_VARIABLE esito OUTPUT_VARIABLE VARNELO_SOURCE_DATE_EPOCH
+                ERROR_VARIABLE errore OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT esito EQUAL 0)
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH is not set and git names no last commit:\n${errore}")
+endif()
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   find_package(Git REQUIRED)
-  execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
-                  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                  RESULT_VARIABLE esito_git OUTPUT_VARIABLE VARNELO_SOURCE_DATE_EPOCH
-                  ERROR_VARIABLE errore_git OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT esito_git EQUAL 0)
-    message(FATAL_ERROR "SOURCE_DATE_EPOCH is not set and git names no last commit:\n"
-                        "${errore_git}")
-  endif()
   # A new commit moves the time: configure again then. The worktree's own
   # reflog of HEAD changes with every commit and checkout.
   execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --path-format=absolute --git-path logs/HEAD

@@ -14,9 +14,10 @@
 set -euo pipefail
 
 program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
-  libmount-dev fonts-dejavu-core)
+  libmount-dev fonts-dejavu-core dpkg-dev)
 tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
-  cppcheck xvfb desktop-file-utils appstream dpkg-dev file)
+  cppcheck xvfb desktop-file-utils appstream dpkg-dev file debhelper lintian devscripts reprotest
+  diffoscope-minimal faketime disorderfs build-essential)
 # wine32 comes from the i386 architecture: it runs the 32-bit Varnelo.exe.
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
   binutils-mingw-w64-i686 googletest wine wine64 wine32:i386 xvfb xauth icoutils imagemagick
@@ -24,7 +25,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw
 # The target's libraries through multiarch, beside the native ones; Qt's host
 # tools stay the native packages'.
 arm64_packages=(crossbuild-essential-arm64 qt6-base-dev:arm64 libmount-dev:arm64
-  libgtest-dev:arm64 qemu-user)
+  libgtest-dev:arm64 qemu-user pkg-config:arm64)
 
 [ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows|arm64..." >&2; exit 2; }
 wanted=()

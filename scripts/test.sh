@@ -25,6 +25,11 @@ step "Linux build (warnings as errors)"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 
+step "Debian package: built by dpkg-buildpackage, lintian, hardening-check"
+deb=$(scripts/deb.sh)
+tests/desktop/pacchetto_deb.sh "$deb"
+(cd build/deb && sha256sum --check --quiet SHA256SUMS)
+
 step "clang-tidy and cppcheck"
 scripts/lint.sh ci
 
