@@ -31,10 +31,10 @@ TEST(GetWindowsDirectoryA, WritesUsrOnlyWhenItFitsAndIsADirectory) {
                      << static_cast<int>(c.Directory) << ", size " << c.Dimensione);
         std::optional<RadiceFinta> Radice;
         if (c.Directory != Usr::Sistema) {
-            Radice.emplace();
-        }
-        if (c.Directory == Usr::File) {
-            Radice->Scrivi("/usr", "a file, not a directory");
+            RadiceFinta& Finta = Radice.emplace();
+            if (c.Directory == Usr::File) {
+                Finta.Scrivi("/usr", "a file, not a directory");
+            }
         }
         // Filled with a byte no answer contains, and a guard past the size.
         std::string Buffer(153, '~');

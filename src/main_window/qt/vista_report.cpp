@@ -51,8 +51,8 @@ QRect VistaReport::RettangoloCarattere(int Posizione) const {
     if (Posizione < 0 || Posizione >= Inizi.back() - 1) {
         return {};
     }
-    const auto Riga = static_cast<std::size_t>(
-        std::upper_bound(Inizi.begin(), Inizi.end(), Posizione) - Inizi.begin() - 1);
+    const auto Riga =
+        static_cast<std::size_t>(std::ranges::upper_bound(Inizi, Posizione) - Inizi.begin() - 1);
     const QString Testo = InQString(form_.Righe()[Riga]);
     const int Colonna = Posizione - Inizi[Riga];
     const QChar Carattere = Colonna < Testo.size() ? Testo.at(Colonna) : QLatin1Char('\n');
