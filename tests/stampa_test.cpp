@@ -67,3 +67,41 @@ TEST(Stampa, ClsErasesEverythingAndRestartsAtTheTop) {
     f.StampaTesto(u"dopo");
     EXPECT_EQ(f.Righe(), Righe{u"dopo"});
 }
+
+TEST(RigaAttiva, KeysMoveALineOrToAnEndAndStopAtTheEdges) {
+    using Varnelo::Tasto;
+    struct Caso {
+        std::size_t Righe;  // printed lines
+        std::size_t Da;     // reached with Down from the first line
+        Tasto T;
+        bool Ctrl;
+        bool Gestito;  // a line key, which the shell passes on when false
+        std::size_t A;
+    };
+    const Caso Casi[] = {
+        {8, 0, Tasto::Giu, false, true, 1},  {8, 3, Tasto::Giu, false, true, 4},
+        {8, 7, Tasto::Giu, false, true, 7},  {8, 3, Tasto::Su, false, true, 2},
+        {8, 0, Tasto::Su, false, true, 0},   {8, 3, Tasto::End, true, true, 7},
+        {8, 7, Tasto::Home, true, true, 0},  {8, 3, Tasto::Home, false, false, 3},
+        {8, 3, Tasto::End, false, false, 3}, {8, 3, Tasto::Giu, true, false, 3},
+        {8, 3, Tasto::Su, true, false, 3},   {1, 0, Tasto::Giu, false, true, 0},
+        {1, 0, Tasto::End, true, true, 0},   {0, 0, Tasto::Giu, false, true, 0},
+        {0, 0, Tasto::Su, false, true, 0},   {0, 0, Tasto::End, true, true, 0},
+    };
+    for (const Caso& c : Casi) {
+        SCOPED_TRACE(testing::Message() << c.Righe << " lines, from " << c.Da << ", key "
+                                        << static_cast<int>(c.T) << (c.Ctrl ? " with Ctrl" : ""));
+        Form1 f;
+        for (std::size_t i = 0; i < c.Righe; ++i) {
+            f.StampaTesto(u"riga");
+        }
+        for (std::size_t i = 0; i < c.Da; ++i) {
+            f.SpostaRiga(Tasto::Giu, false);
+        }
+        ASSERT_EQ(f.RigaAttiva(), c.Da);
+        EXPECT_EQ(f.SpostaRiga(c.T, c.Ctrl), c.Gestito);
+        EXPECT_EQ(f.RigaAttiva(), c.A);
+        f.Cls();
+        EXPECT_EQ(f.RigaAttiva(), 0u) << "every clear, so every choice, starts at the first line";
+    }
+}

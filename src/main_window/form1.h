@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "riga_attiva.h"
+
 class Form1 {
 public:
     // Column where labelled values start, counted from 1.
@@ -22,6 +24,13 @@ public:
     // The printed lines, top to bottom; a tab is already expanded to blanks,
     // so column n of a line is its character n.
     const std::vector<std::u16string>& Righe() const { return righe_; }
+
+    // The line keyboard focus is on, counted from 0: the first after every
+    // choice, and 0 too while nothing is printed.
+    std::size_t RigaAttiva() const { return rigaAttiva_; }
+    // Moves the current line as the key says. False for a key that moves no
+    // line, which the shell then handles as it would otherwise.
+    bool SpostaRiga(Varnelo::Tasto T, bool Ctrl);
 
     // The print model.
     void Cls();
@@ -42,6 +51,7 @@ private:
     std::vector<std::u16string> righe_;
     // The line being written, not yet ended; the print position is its end.
     std::u16string rigaCorrente_;
+    std::size_t rigaAttiva_ = 0;
     bool caricato_ = true;
 };
 

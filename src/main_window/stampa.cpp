@@ -8,8 +8,8 @@ std::u16string InTestoDecimale(std::int32_t Valore) {
     // Widened first, so that the smallest value has a magnitude too.
     const std::int64_t Largo = Valore;
     std::u16string Cifre;
-    std::uint64_t Resto = Largo < 0 ? static_cast<std::uint64_t>(-Largo)
-                                    : static_cast<std::uint64_t>(Largo);
+    std::uint64_t Resto =
+        Largo < 0 ? static_cast<std::uint64_t>(-Largo) : static_cast<std::uint64_t>(Largo);
     do {
         Cifre.insert(Cifre.begin(), static_cast<char16_t>(u'0' + Resto % 10));
         Resto /= 10;
@@ -28,6 +28,16 @@ std::u16string FormaNumero(std::int32_t Valore) {
 void Form1::Cls() {
     righe_.clear();
     rigaCorrente_.clear();
+    rigaAttiva_ = 0;
+}
+
+bool Form1::SpostaRiga(Varnelo::Tasto T, bool Ctrl) {
+    const auto Spostamento = Varnelo::SpostamentoDelTasto(T, Ctrl);
+    if (!Spostamento) {
+        return false;
+    }
+    rigaAttiva_ = Varnelo::RigaDopo(*Spostamento, rigaAttiva_, righe_.size());
+    return true;
 }
 
 void Form1::StampaTesto(std::u16string_view Testo) {
