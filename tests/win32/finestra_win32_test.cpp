@@ -250,22 +250,34 @@ TEST_F(FinestraWin32, TheFocusRectangleShowsOnceTheUserMovesByLineWhileFocusIsSh
     }
 }
 
+struct CasoImpostazione {
+    const char* Nome;
+    WPARAM Parametro;
+    int Mostra;  // how the window is shown
+    bool Progettata;
+};
+
 // New menu fonts may change the menu bar's height (Wine lays an open window's
 // bar out again only on its next size change): the client area gets back its
-// designed size. Other settings keep the size the window has.
+// designed size. Other settings, and a maximised window, keep the size the
+// window has.
 TEST_F(FinestraWin32, NewMenuFontsGiveBackTheDesignedClientAreaOtherSettingsKeepTheSize) {
-    for (const auto& [Parametro, Progettata] :
-         {std::pair<WPARAM, bool>{SPI_SETNONCLIENTMETRICS, true}, {SPI_SETWORKAREA, false}}) {
-        SCOPED_TRACE(Parametro);
+    for (const CasoImpostazione& Caso : {
+             CasoImpostazione{"menu fonts", SPI_SETNONCLIENTMETRICS, SW_SHOWNOACTIVATE, true},
+             CasoImpostazione{"work area", SPI_SETWORKAREA, SW_SHOWNOACTIVATE, false},
+             CasoImpostazione{"maximised", SPI_SETNONCLIENTMETRICS, SW_MAXIMIZE, false},
+         }) {
+        SCOPED_TRACE(Caso.Nome);
+        ShowWindow(f.Handle(), Caso.Mostra);
         ASSERT_TRUE(SetWindowPos(f.Handle(), nullptr, 0, 0, 300, 150,
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
         RECT Prima{};
         GetClientRect(f.Handle(), &Prima);
-        SendMessageW(f.Handle(), WM_SETTINGCHANGE, Parametro,
+        SendMessageW(f.Handle(), WM_SETTINGCHANGE, Caso.Parametro,
                      reinterpret_cast<LPARAM>(L"WindowMetrics"));
         RECT Client{};
         GetClientRect(f.Handle(), &Client);
-        const RECT Attesa = Progettata ? RECT{0, 0, 384, 188} : Prima;
+        const RECT Attesa = Caso.Progettata ? RECT{0, 0, 384, 188} : Prima;
         EXPECT_EQ(std::vector<LONG>({Client.right, Client.bottom}),
                   std::vector<LONG>({Attesa.right, Attesa.bottom}));
     }

@@ -239,9 +239,11 @@ void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {
 // New menu or caption fonts (Windows 10's text size among them) change the
 // menu bar's height, and with it the client area of a window of the same
 // size: the window takes the size that keeps the client area as designed.
-// Other settings leave alone a size the user may have chosen.
+// Other settings leave alone a size the user may have chosen, and a
+// maximised or minimised window keeps the size the system gave it.
 void FinestraPrincipale::OnSettingChange(WPARAM Parametro) {
-    if (Parametro == SPI_SETNONCLIENTMETRICS && Dimensiona()) {
+    if (Parametro == SPI_SETNONCLIENTMETRICS && !IsZoomed(hwnd_) && !IsIconic(hwnd_) &&
+        Dimensiona()) {
         InvalidateRect(hwnd_, nullptr, FALSE);
         AnnunciaNuoviPosti(hwnd_);
     }
