@@ -26,8 +26,8 @@ TEST(Kernel32, DirectoryReportsPrintTheSystemsAnswer) {
     Form1 f;
     f.mnu_Click(10);
     EXPECT_EQ(f.Righe(), (std::vector<std::u16string>{
-                             u"valore di ritorno = " +
-                                 InTestoDecimale(static_cast<std::int32_t>(Directory.size())),
+                             u"valore di ritorno = " + InTestoDecimale(static_cast<std::int32_t>(
+                                                           Directory.size())),
                              u"Directory Windows = " + Directory}));
     f.mnu_Click(20);
     EXPECT_EQ(f.Righe(), std::vector<std::u16string>{u"Directory Windows = " + Directory});
@@ -91,18 +91,18 @@ TEST(Kernel32, VolumeReportOfDriveCWithAKnownLabelAndSerial) {
         ::GetVolumeInformationA("c:\\", nullptr, 0, nullptr, &Lunghezza, &Flag, nullptr, 0));
     Form1 f;
     f.mnu_Click(40);
-    EXPECT_EQ(
-        f.Righe(),
-        (Righe{
-            AColonna50(u"nome Drive", u"c:\\"),
-            AColonna50(u"nome Volume", u"Città dati"),
-            AColonna50(u"Nr Seriale", u"-2147439667 "),  // 0x8000ABCD
-            AColonna50(u"Max grand di un file", FormaNumero(static_cast<std::int32_t>(Lunghezza))),
-            AColonna50(u"Tipo File System", FormaNumero(static_cast<std::int32_t>(Flag))),
-            u"    qui sopra è stato omesso l'uso delle costanti",
-            AColonna50(u"Nome File System", u"NTFS"),
-            AColonna50(u"Risultato (1=OK / 0=fail)", u" 1 "),
-        }));
+    EXPECT_EQ(f.Righe(), (Righe{
+                             AColonna50(u"nome Drive", u"c:\\"),
+                             AColonna50(u"nome Volume", u"Città dati"),
+                             AColonna50(u"Nr Seriale", u"-2147439667 "),  // 0x8000ABCD
+                             AColonna50(u"Max grand di un file",
+                                        FormaNumero(static_cast<std::int32_t>(Lunghezza))),
+                             AColonna50(u"Tipo File System",
+                                        FormaNumero(static_cast<std::int32_t>(Flag))),
+                             u"    qui sopra è stato omesso l'uso delle costanti",
+                             AColonna50(u"Nome File System", u"NTFS"),
+                             AColonna50(u"Risultato (1=OK / 0=fail)", u" 1 "),
+                         }));
 }
 
 TEST(Kernel32, RoutinesAreBoundToKernel32sOwnAddresses) {
