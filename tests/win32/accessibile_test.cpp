@@ -89,6 +89,13 @@ protected:
         CoUninitialize();
     }
 
+    // Focus on the window, as after the user's click or Alt+Tab.
+    void PrendiFuoco() {
+        SetForegroundWindow(f.Handle());
+        SetFocus(f.Handle());
+        ASSERT_EQ(GetFocus(), f.Handle());
+    }
+
     POINT OrigineClient() const {
         POINT Origine{0, 0};
         ClientToScreen(f.Handle(), &Origine);
@@ -96,7 +103,8 @@ protected:
     }
 };
 
-TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
+TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrintedWithTheFocusOnItsFirstLine) {
+    PrendiFuoco();
     const ComPtr<IAccessible> Tenuto = Client(f.Handle());
     ASSERT_NE(Tenuto, nullptr);
     // 0: before any choice; 40 twice; 20 after 10.
@@ -125,6 +133,10 @@ TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
         LONG TenutoFigli = -1;
         EXPECT_EQ(Tenuto->get_accChildCount(&TenutoFigli), S_OK);
         EXPECT_EQ(TenutoFigli, Figli) << "an object kept from before follows the report";
+        VARIANT Fuoco{};
+        EXPECT_EQ(a->get_accFocus(&Fuoco), S_OK);
+        EXPECT_EQ(Fuoco.vt, VT_I4);
+        EXPECT_EQ(Fuoco.lVal, Figli == 0 ? CHILDID_SELF : 1) << "the client itself while empty";
 
         const POINT Origine = OrigineClient();
         const int Colonna = f.Carattere().LarghezzaColonna();
@@ -134,7 +146,9 @@ TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrinted) {
             const std::u16string& Riga = Righe[static_cast<std::size_t>(i - 1)];
             EXPECT_EQ(Nome(a.Get(), i), Riga);
             EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accRole, i), ROLE_SYSTEM_STATICTEXT);
-            EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, i), STATE_SYSTEM_READONLY);
+            EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, i),
+                      STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE |
+                          (i == 1 ? STATE_SYSTEM_FOCUSED : 0));
             const std::vector<LONG> p = Posto(a.Get(), i);
             EXPECT_EQ(p, (std::vector<LONG>{Origine.x, Origine.y + (i - 1) * Altezza,
                                             static_cast<LONG>(Riga.size()) * Colonna, Altezza}));
@@ -346,14 +360,24 @@ void CALLBACK Registra(HWINEVENTHOOK, DWORD Evento, HWND Finestra, LONG Oggetto,
     }
 }
 
-TEST_F(AccessibileWin32, ReadersAreToldOfANewReportAndOfLinesMovedByANewDpi) {
+TEST_F(AccessibileWin32, ReadersAreToldOfANewReportOfTheFocusedLineAndOfLinesMoved) {
+    PrendiFuoco();
     RECT Suggerito{};
     GetWindowRect(f.Handle(), &Suggerito);
+    // In order, on one window; the keys without Ctrl.
     const std::vector<std::tuple<UINT, WPARAM, std::vector<std::pair<DWORD, LONG>>>> Casi{
+        {WM_KEYDOWN, VK_DOWN, {}},  // nothing printed yet: no line to move to
         {WM_COMMAND,
          MAKEWPARAM(30, 0),
-         {{EVENT_OBJECT_REORDER, CHILDID_SELF}, {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF}}},
+         {{EVENT_OBJECT_REORDER, CHILDID_SELF},
+          {EVENT_OBJECT_VALUECHANGE, CHILDID_SELF},
+          {EVENT_OBJECT_FOCUS, 1}}},
+        {WM_KEYDOWN, VK_DOWN, {{EVENT_OBJECT_FOCUS, 2}}},
+        {WM_KEYDOWN, VK_HOME, {}},  // Home alone moves no line
+        {WM_SETFOCUS, 0, {{EVENT_OBJECT_FOCUS, 2}}},
         {WM_DPICHANGED, MAKEWPARAM(144, 144), {{EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF}}},
+        {WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, {{EVENT_OBJECT_LOCATIONCHANGE, CHILDID_SELF}}},
+        {WM_SETTINGCHANGE, SPI_SETWORKAREA, {}},
     };
     FinestraOsservata = f.Handle();
     for (const auto& [Messaggio, w, Attesi] : Casi) {
@@ -373,7 +397,8 @@ TEST_F(AccessibileWin32, ReadersAreToldOfANewReportAndOfLinesMovedByANewDpi) {
     }
 }
 
-// A window that cannot be seen or used: minimised, hidden, disabled.
+// A window that cannot be seen or used: minimised, hidden, disabled. Its
+// lines take the focus where it can.
 struct CasoStato {
     const char* Nome;
     void (*Cambia)(HWND Finestra, bool Indietro);
@@ -397,10 +422,10 @@ TEST_F(AccessibileWin32, AClientThatCannotBeSeenOrUsedSaysSoForItselfAndItsLines
         SCOPED_TRACE(Caso.Nome);
         EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato, 0);
         Caso.Cambia(f.Handle(), false);
-        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF) & Caso.Stato,
-                  Caso.Stato);
+        const LONG StatoClient = Intero(a.Get(), &IAccessible::get_accState, CHILDID_SELF);
+        EXPECT_EQ(StatoClient & Caso.Stato, Caso.Stato);
         EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, 1),
-                  STATE_SYSTEM_READONLY | Caso.Stato);
+                  STATE_SYSTEM_READONLY | Caso.Stato | (StatoClient & STATE_SYSTEM_FOCUSABLE));
         Caso.Cambia(f.Handle(), true);
     }
 }

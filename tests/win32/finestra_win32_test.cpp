@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "disegno.h"
 #include "finestra_di_prova.h"
 #include "immagine_client.h"
 #include "menu_win32.h"
@@ -163,6 +166,121 @@ TEST_F(FinestraWin32, CommandsRunTheExamplesAndThePaintingFollows) {
     InvalidateRect(f.Handle(), nullptr, TRUE);
     UpdateWindow(f.Handle());
     EXPECT_EQ(PuntiScritti(f.Handle(), false), DopoIlReport);
+}
+
+// The points where two pictures of the client area differ.
+std::vector<POINT> Differenze(const ImmagineClient& Prima, const ImmagineClient& Dopo) {
+    std::vector<POINT> Punti;
+    for (int y = 0; y < Prima.Altezza; ++y) {
+        for (int x = 0; x < Prima.Larghezza; ++x) {
+            const auto i = static_cast<std::size_t>(y * Prima.Larghezza + x);
+            const RGBQUAD a = Prima.Punti[i];
+            const RGBQUAD b = Dopo.Punti[i];
+            if (a.rgbRed != b.rgbRed || a.rgbGreen != b.rgbGreen || a.rgbBlue != b.rgbBlue) {
+                Punti.push_back({x, y});
+            }
+        }
+    }
+    return Punti;
+}
+
+// Wine keeps no UI state (WM_QUERYUISTATE answers 0 whatever was set): the
+// window is subclassed to keep it as Windows does.
+WNDPROC ProceduraDellaFinestra = nullptr;
+WORD StatoUi = 0;
+
+LRESULT CALLBACK ConStatoUi(HWND Finestra, UINT Messaggio, WPARAM w, LPARAM l) {
+    if (Messaggio == WM_QUERYUISTATE) {
+        return StatoUi;
+    }
+    if (Messaggio == WM_CHANGEUISTATE) {
+        StatoUi = LOWORD(w) == UIS_SET     ? StatoUi | HIWORD(w)
+                  : LOWORD(w) == UIS_CLEAR ? StatoUi & ~HIWORD(w)
+                                           : StatoUi;
+    }
+    return CallWindowProcW(ProceduraDellaFinestra, Finestra, Messaggio, w, l);
+}
+
+struct PassoFuoco {
+    const char* Nome;
+    void (*Fai)(HWND Finestra);
+    std::optional<std::size_t> Riga;  // the line inside the focus rectangle, if one is painted
+};
+
+TEST_F(FinestraWin32, TheFocusRectangleShowsOnceTheUserMovesByLineWhileFocusIsShown) {
+    Scegli(40);
+    SetForegroundWindow(f.Handle());
+    SetFocus(f.Handle());
+    ASSERT_EQ(GetFocus(), f.Handle());
+    StatoUi = 0;
+    ProceduraDellaFinestra = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(f.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ConStatoUi)));
+    const ImmagineClient SenzaFuoco = Fotografa(f.Handle(), false);
+    ASSERT_FALSE(SenzaFuoco.Punti.empty());
+    for (const PassoFuoco& Passo : {
+             PassoFuoco{"focused, no key yet", [](HWND) {}, std::nullopt},
+             PassoFuoco{"Down", [](HWND h) { SendMessageW(h, WM_KEYDOWN, VK_DOWN, 0); }, 1},
+             PassoFuoco{"focus hidden",
+                        [](HWND h) {
+                            SendMessageW(h, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS),
+                                         0);
+                        },
+                        std::nullopt},
+             PassoFuoco{"Up shows it again", [](HWND h) { SendMessageW(h, WM_KEYDOWN, VK_UP, 0); },
+                        0},
+             PassoFuoco{"focus elsewhere", [](HWND) { SetFocus(nullptr); }, std::nullopt},
+             PassoFuoco{"focus back", [](HWND h) { SetFocus(h); }, 0},
+         }) {
+        SCOPED_TRACE(Passo.Nome);
+        Passo.Fai(f.Handle());
+        const std::vector<POINT> Punti = Differenze(SenzaFuoco, Fotografa(f.Handle(), false));
+        if (!Passo.Riga) {
+            EXPECT_TRUE(Punti.empty());
+            continue;
+        }
+        EXPECT_FALSE(Punti.empty());
+        const std::size_t i = *Passo.Riga;
+        const RECT r = Varnelo::RettangoloRiga(f.Carattere(), i, f.Form().Righe()[i].size());
+        for (const POINT& p : Punti) {
+            const bool SulBordo =
+                (p.x == r.left || p.x == r.right - 1 || p.y == r.top || p.y == r.bottom - 1) &&
+                p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+            ASSERT_TRUE(SulBordo) << p.x << "," << p.y;
+        }
+    }
+}
+
+struct CasoImpostazione {
+    const char* Nome;
+    WPARAM Parametro;
+    int Mostra;  // how the window is shown
+    bool Progettata;
+};
+
+// New menu fonts may change the menu bar's height (Wine lays an open window's
+// bar out again only on its next size change): the client area gets back its
+// designed size. Other settings, and a maximised window, keep the size the
+// window has.
+TEST_F(FinestraWin32, NewMenuFontsGiveBackTheDesignedClientAreaOtherSettingsKeepTheSize) {
+    for (const CasoImpostazione& Caso : {
+             CasoImpostazione{"menu fonts", SPI_SETNONCLIENTMETRICS, SW_SHOWNOACTIVATE, true},
+             CasoImpostazione{"work area", SPI_SETWORKAREA, SW_SHOWNOACTIVATE, false},
+             CasoImpostazione{"maximised", SPI_SETNONCLIENTMETRICS, SW_MAXIMIZE, false},
+         }) {
+        SCOPED_TRACE(Caso.Nome);
+        ShowWindow(f.Handle(), Caso.Mostra);
+        ASSERT_TRUE(SetWindowPos(f.Handle(), nullptr, 0, 0, 300, 150,
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
+        RECT Prima{};
+        GetClientRect(f.Handle(), &Prima);
+        SendMessageW(f.Handle(), WM_SETTINGCHANGE, Caso.Parametro,
+                     reinterpret_cast<LPARAM>(L"WindowMetrics"));
+        RECT Client{};
+        GetClientRect(f.Handle(), &Client);
+        const RECT Attesa = Caso.Progettata ? RECT{0, 0, 384, 188} : Prima;
+        EXPECT_EQ(std::vector<LONG>({Client.right, Client.bottom}),
+                  std::vector<LONG>({Attesa.right, Attesa.bottom}));
+    }
 }
 
 TEST_F(FinestraWin32, EsciDestroysTheWindowAndEndsTheLoop) {

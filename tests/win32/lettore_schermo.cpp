@@ -1,11 +1,16 @@
 // A screen reader's client in a process of its own: finds Varnelo.exe's
-// window by its caption, chooses each example through the item's command
-// (Wine does not expose another process's menus), asks the window for its
-// client object as readers do and prints every child's name. Then it closes
-// the window and calls the object it kept.
+// window by its caption, brings it to the foreground and hooks its focus
+// events out of context, as readers do. Then it chooses each example through
+// the item's command (Wine does not expose another process's menus), asks the
+// window for its client object and prints every child's name; reads the
+// object of the focus event that follows, and of the one after each key of
+// PassiLettore, pressed through SendInput. Last it closes the window and
+// calls the object it kept.
 //
-// Prints UTF-8: for each example "== Index n" and the n names, one a line;
-// last "chiusa" and the results of two calls made after the close, in hex.
+// Prints UTF-8: for each example "== Index n" and the n names, one a line,
+// then "fuoco k child role state name" for the choice (k = 0) and for each
+// key (k = 1, 2, ...), numbers in hex but k; last "chiusa" and the results of
+// two calls made after the close, in hex.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -18,6 +23,7 @@
 #include "iid_accessible.h"
 #include "main_window/menu.h"
 #include "menu_win32.h"
+#include "passi_lettore.h"
 #include "testo_largo.h"
 
 namespace {
@@ -56,6 +62,96 @@ int Fallito(const char* Cosa, HRESULT Risultato) {
     return 1;
 }
 
+// Bound on waiting for the other process; never a measure of its speed.
+constexpr DWORD AttesaMassimaMs = 30000;
+
+// The lines the window's focus events named, in order, until taken.
+HWND FinestraOsservata = nullptr;
+std::vector<LONG> FigliFocalizzati;
+
+// Named, not a lambda: the callback must be WINAPI on 32-bit Windows too.
+void CALLBACK Registra(HWINEVENTHOOK, DWORD, HWND Finestra, LONG Oggetto, LONG Figlio, DWORD,
+                       DWORD) {
+    // The system's own events for the client itself name no line.
+    if (Finestra == FinestraOsservata && Oggetto == OBJID_CLIENT && Figlio != CHILDID_SELF) {
+        FigliFocalizzati.push_back(Figlio);
+    }
+}
+
+// Runs this thread's messages, where the hook's events come in, until Fatto
+// holds or the bound runs out; whether it held.
+template <typename Condizione>
+bool Attendi(Condizione Fatto) {
+    const ULONGLONG Fine = GetTickCount64() + AttesaMassimaMs;
+    for (;;) {
+        MSG Messaggio;
+        while (PeekMessageW(&Messaggio, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&Messaggio);
+        }
+        const ULONGLONG Ora = GetTickCount64();
+        if (Fatto() || Ora >= Fine) {
+            return Fatto();
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(Fine - Ora), QS_ALLINPUT);
+    }
+}
+
+void Tasto(WORD Codice, bool Su) {
+    INPUT Evento{};
+    Evento.type = INPUT_KEYBOARD;
+    Evento.ki.wVk = Codice;
+    // The arrows, Home and End of the keyboard's own block.
+    Evento.ki.dwFlags =
+        (Codice == VK_CONTROL ? 0 : KEYEVENTF_EXTENDEDKEY) | (Su ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &Evento, sizeof Evento);
+}
+
+void Premi(const PassoLettore& Passo) {
+    if (Passo.Ctrl) {
+        Tasto(VK_CONTROL, false);
+    }
+    Tasto(Passo.Tasto, false);
+    Tasto(Passo.Tasto, true);
+    if (Passo.Ctrl) {
+        Tasto(VK_CONTROL, true);
+    }
+}
+
+// Waits for the next focus event on a line and reads its object as readers
+// do: "fuoco Passo child role state name".
+HRESULT LeggiFuoco(HWND Finestra, int Passo, std::string& Blocco) {
+    if (!Attendi([] { return !FigliFocalizzati.empty(); })) {
+        return HRESULT_FROM_WIN32(ERROR_TIMEOUT);
+    }
+    const LONG Figlio = FigliFocalizzati.front();
+    FigliFocalizzati.clear();
+    ComPtr<IAccessible> Oggetto;
+    VARIANT Elemento{};
+    HRESULT Risultato =
+        AccessibleObjectFromEvent(Finestra, static_cast<DWORD>(OBJID_CLIENT),
+                                  static_cast<DWORD>(Figlio), Oggetto.GetAddressOf(), &Elemento);
+    BSTR Nome = nullptr;
+    VARIANT Ruolo{};
+    VARIANT Stato{};
+    if (SUCCEEDED(Risultato)) {
+        Risultato = Oggetto->get_accName(Elemento, &Nome);
+    }
+    if (SUCCEEDED(Risultato)) {
+        Risultato = Oggetto->get_accRole(Elemento, &Ruolo);
+    }
+    if (SUCCEEDED(Risultato)) {
+        Risultato = Oggetto->get_accState(Elemento, &Stato);
+    }
+    if (SUCCEEDED(Risultato)) {
+        Blocco += "fuoco " + std::to_string(Passo) + " " + Esadecimale(Elemento.lVal) + " " +
+                  Esadecimale(Ruolo.lVal) + " " + Esadecimale(Stato.lVal) + " " +
+                  Utf8(Nome, static_cast<int>(SysStringLen(Nome))) + "\n";
+    }
+    SysFreeString(Nome);
+    VariantClear(&Elemento);
+    return Risultato;
+}
+
 // The names of every child of the client object, in the order readers get them.
 HRESULT LeggiFigli(IAccessible* Client, std::vector<std::string>& Nomi) {
     LONG Numero = 0;
@@ -82,9 +178,11 @@ HRESULT LeggiFigli(IAccessible* Client, std::vector<std::string>& Nomi) {
     return SUCCEEDED(Risultato) && Ottenuti != Numero ? E_UNEXPECTED : Risultato;
 }
 
-int Leggi(HWND Finestra) {
+// Chooses each example and reads its lines and its focus, then closes the window.
+int LeggiEChiudi(HWND Finestra, DWORD Processo) {
     ComPtr<IAccessible> Client;
     for (const Varnelo::VoceMenu& Voce : Varnelo::VociEsempi) {
+        FigliFocalizzati.clear();
         SendMessageW(Finestra, WM_COMMAND, MAKEWPARAM(Voce.Index, 0), 0);
         Client.Reset();
         const HRESULT Risultato =
@@ -102,16 +200,23 @@ int Leggi(HWND Finestra) {
         for (const std::string& Nome : Nomi) {
             Blocco += Nome + "\n";
         }
+        if (const HRESULT Letto = LeggiFuoco(Finestra, 0, Blocco); FAILED(Letto)) {
+            return Fallito("reading the focus after the choice", Letto);
+        }
+        for (std::size_t k = 0; k < PassiLettore.size(); ++k) {
+            Premi(PassiLettore[k]);
+            const int Passo = static_cast<int>(k) + 1;
+            if (const HRESULT Letto = LeggiFuoco(Finestra, Passo, Blocco); FAILED(Letto)) {
+                return Fallito(("reading the focus after key " + std::to_string(Passo)).c_str(),
+                               Letto);
+            }
+        }
         if (!Scrivi(Blocco)) {
             return Fallito("writing", HRESULT_FROM_WIN32(GetLastError()));
         }
     }
 
     // Closed as the user closes it; its process ends with it.
-    DWORD Processo = 0;
-    if (GetWindowThreadProcessId(Finestra, &Processo) == 0) {
-        return Fallito("GetWindowThreadProcessId", HRESULT_FROM_WIN32(GetLastError()));
-    }
     HANDLE Server = OpenProcess(SYNCHRONIZE, FALSE, Processo);
     if (Server == nullptr) {
         return Fallito("OpenProcess", HRESULT_FROM_WIN32(GetLastError()));
@@ -134,6 +239,27 @@ int Leggi(HWND Finestra) {
     return Scrivi("chiusa " + Esadecimale(SubitoDopo) + " " + Esadecimale(AProcessoFinito) + "\n")
                ? 0
                : Fallito("writing", HRESULT_FROM_WIN32(GetLastError()));
+}
+
+int Leggi(HWND Finestra) {
+    // The keys go to the foreground window, and focus events come from it.
+    SetForegroundWindow(Finestra);
+    if (!Attendi([&] { return GetForegroundWindow() == Finestra; })) {
+        return Fallito("Varnelo's window did not come to the foreground", E_FAIL);
+    }
+    DWORD Processo = 0;
+    if (GetWindowThreadProcessId(Finestra, &Processo) == 0) {
+        return Fallito("GetWindowThreadProcessId", HRESULT_FROM_WIN32(GetLastError()));
+    }
+    FinestraOsservata = Finestra;
+    HWINEVENTHOOK Gancio = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+                                           Registra, Processo, 0, WINEVENT_OUTOFCONTEXT);
+    if (Gancio == nullptr) {
+        return Fallito("SetWinEventHook", HRESULT_FROM_WIN32(GetLastError()));
+    }
+    const int Esito = LeggiEChiudi(Finestra, Processo);
+    UnhookWinEvent(Gancio);
+    return Esito;
 }
 
 }  // namespace

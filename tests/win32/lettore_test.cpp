@@ -1,6 +1,7 @@
 // Varnelo.exe read from another process, as a screen reader reads it: the
 // client program prints the names it gets, which must be the lines that the
-// reports print here, character for character.
+// reports print here, character for character, and what it hears of the
+// focus, which must be on the line that each choice and key leads to.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,10 +11,14 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include <oleacc.h>
 
 #include "main_window/form1.h"
 #include "main_window/menu.h"
+#include "passi_lettore.h"
 #include "percorso_eseguibile.h"
 #include "processo_avviato.h"
 #include "righe_attese.h"
@@ -40,9 +45,14 @@ std::u16string DaUtf8(const std::string& Testo) {
     return {Largo.begin(), Largo.end()};
 }
 
-// What the client printed: the names per Index, and the results after the close.
+// A focus event as the client read it: step, child id, role, state, name.
+using Fuoco = std::tuple<int, long, long, long, std::u16string>;
+
+// What the client printed: the names and the focus events per Index, and the
+// results after the close.
 struct Lettura {
     std::map<int, Righe> Nomi;
+    std::map<int, std::vector<Fuoco>> Fuochi;
     std::string Chiusa;
 };
 
@@ -50,10 +60,18 @@ Lettura Analizza(const std::string& Uscita) {
     Lettura Letta;
     std::istringstream Flusso(Uscita);
     std::string Riga;
+    int Index = 0;
     while (std::getline(Flusso, Riga)) {
-        int Index = 0;
         std::size_t Numero = 0;
-        if (std::sscanf(Riga.c_str(), "== %d %zu", &Index, &Numero) == 2) {
+        int Passo = 0;
+        unsigned long Figlio = 0, Ruolo = 0, Stato = 0;
+        int Nome = 0;
+        if (std::sscanf(Riga.c_str(), "fuoco %d %lx %lx %lx %n", &Passo, &Figlio, &Ruolo, &Stato,
+                        &Nome) == 4 &&
+            Nome > 0) {
+            Letta.Fuochi[Index].emplace_back(Passo, Figlio, Ruolo, Stato,
+                                             DaUtf8(Riga.substr(static_cast<std::size_t>(Nome))));
+        } else if (std::sscanf(Riga.c_str(), "== %d %zu", &Index, &Numero) == 2) {
             Righe& Nomi = Letta.Nomi[Index];
             while (Nomi.size() < Numero && std::getline(Flusso, Riga)) {
                 Nomi.push_back(DaUtf8(Riga));
@@ -108,6 +126,22 @@ void LeggeOgniReport(const std::wstring& Eseguibile, const std::wstring& Lettore
         Form1 f;
         f.mnu_Click(Voce.Index);
         EXPECT_EQ(Letta.Nomi.count(Voce.Index) ? Letta.Nomi.at(Voce.Index) : Righe{}, f.Righe())
+            << "example " << Voce.Index;
+        // The choice puts the focus on the first line, then each key where it leads.
+        std::vector<Fuoco> Attesi;
+        for (int Passo = 0; Passo <= static_cast<int>(PassiLettore.size()); ++Passo) {
+            const int Linea =
+                Passo == 0 ? 1
+                           : RigaDelPasso(PassiLettore[static_cast<std::size_t>(Passo - 1)].Riga,
+                                          f.Righe().size());
+            Attesi.emplace_back(
+                Passo, Linea, ROLE_SYSTEM_STATICTEXT,
+                STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
+                f.Righe()[static_cast<std::size_t>(Linea - 1)]);
+        }
+        EXPECT_EQ(
+            Letta.Fuochi.count(Voce.Index) ? Letta.Fuochi.at(Voce.Index) : std::vector<Fuoco>{},
+            Attesi)
             << "example " << Voce.Index;
     }
     // Outside ASCII, as the volume and the labels have them.

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "finestra_principale.h"
+#include "disegno.h"
 #include "iid_accessible.h"
 #include "main_window/menu.h"
 #include "oleacc_di_sistema.h"
@@ -42,13 +42,17 @@ void Svuota(const void*) {}  // no output
 // What lines do not have.
 HRESULT Assente(LONG) { return DISP_E_MEMBERNOTFOUND; }
 
-// A line cannot be seen or used where its client cannot.
-constexpr LONG StatiDelClient =
-    STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_UNAVAILABLE;
+// A line cannot be seen or used where its client cannot, and takes the focus
+// where its client can.
+constexpr LONG StatiDelClient = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN |
+                                STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE;
+
+// The child id of the line that has the focus when the client has it.
+LONG FiglioAttivo(const Form1& Form) { return static_cast<LONG>(Form.RigaAttiva()) + 1; }
 
 }  // namespace
 
-LRESULT AccessibileReport::RispostaAlLettore(const FinestraPrincipale& Finestra,
+LRESULT AccessibileReport::RispostaAlLettore(const ReportDellaFinestra& Report,
                                              AccessibileReport*& Oggetto, WPARAM w) {
     const Oleacc& Funzioni = FunzioniOleacc();
     if (Funzioni.LresultFromObject == nullptr || Funzioni.CreateStdAccessibleObject == nullptr) {
@@ -57,12 +61,12 @@ LRESULT AccessibileReport::RispostaAlLettore(const FinestraPrincipale& Finestra,
     if (Oggetto == nullptr) {
         Microsoft::WRL::ComPtr<IAccessible> Standard;
         const HRESULT Creato =
-            Funzioni.CreateStdAccessibleObject(Finestra.Handle(), OBJID_CLIENT, IID_IAccessible,
+            Funzioni.CreateStdAccessibleObject(Report.Finestra, OBJID_CLIENT, IID_IAccessible,
                                                reinterpret_cast<void**>(Standard.GetAddressOf()));
         if (FAILED(Creato)) {
             return Creato;
         }
-        Oggetto = new (std::nothrow) AccessibileReport(Finestra, std::move(Standard));
+        Oggetto = new (std::nothrow) AccessibileReport(Report, std::move(Standard));
         if (Oggetto == nullptr) {
             return E_OUTOFMEMORY;
         }
@@ -71,7 +75,7 @@ LRESULT AccessibileReport::RispostaAlLettore(const FinestraPrincipale& Finestra,
 }
 
 void AccessibileReport::Scollega() {
-    finestra_ = nullptr;
+    report_.Form = nullptr;
     standard_.Reset();
     // Releases what COM holds for other processes; they get
     // RPC_E_DISCONNECTED from then on. Nothing to undo if nothing was marshalled.
@@ -80,7 +84,7 @@ void AccessibileReport::Scollega() {
 
 template <typename Uscita, typename Risposta>
 HRESULT AccessibileReport::Rispondi(Uscita* Fuori, const VARIANT* Id, Risposta Fai) const {
-    if (finestra_ == nullptr) {
+    if (report_.Form == nullptr) {
         return RPC_E_DISCONNECTED;
     }
     if (Fuori == nullptr) {
@@ -173,7 +177,7 @@ HRESULT AccessibileReport::get_accName(VARIANT varID, BSTR* pszName) {
 HRESULT AccessibileReport::get_accValue(VARIANT varID, BSTR* pszValue) {
     // The whole report is the client's value; a line has its name only.
     return Rispondi(pszValue, &varID, [&](LONG Elemento) {
-        const auto& Righe = finestra_->Form().Righe();
+        const auto& Righe = report_.Form->Righe();
         std::u16string Testo;
         for (std::size_t i = 0; i < Righe.size(); ++i) {
             Testo += i == 0 ? Righe[i] : u"\r\n" + Righe[i];
@@ -190,16 +194,21 @@ HRESULT AccessibileReport::get_accRole(VARIANT varID, VARIANT* pvarRole) {
 
 HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
     // The client's state is the system's, but for a minimised window, which is
-    // still visible, though not on the screen.
+    // still visible, though not on the screen. Of the lines, the current one
+    // has the focus when the client has it.
     return Rispondi(pvarState, &varID, [&](LONG Elemento) {
         VARIANT Client{};
         Intero(CHILDID_SELF, &Client);
         const HRESULT Risultato = standard_->get_accState(Client, pvarState);
         if (SUCCEEDED(Risultato) && pvarState->vt == VT_I4) {
-            pvarState->lVal |= IsIconic(finestra_->Handle()) ? STATE_SYSTEM_OFFSCREEN : 0;
-            if (Elemento != CHILDID_SELF) {
-                pvarState->lVal = STATE_SYSTEM_READONLY | (pvarState->lVal & StatiDelClient);
-            }
+            const LONG Stato =
+                pvarState->lVal | (IsIconic(report_.Finestra) ? STATE_SYSTEM_OFFSCREEN : 0);
+            const bool Focalizzata =
+                Elemento == FiglioAttivo(*report_.Form) && (Stato & STATE_SYSTEM_FOCUSED) != 0;
+            pvarState->lVal = Elemento == CHILDID_SELF
+                                  ? Stato
+                                  : STATE_SYSTEM_READONLY | (Stato & StatiDelClient) |
+                                        (Focalizzata ? STATE_SYSTEM_FOCUSED : 0);
         }
         return Risultato;
     });
@@ -209,10 +218,10 @@ HRESULT AccessibileReport::accLocation(LONG* pxLeft, LONG* pyTop, LONG* pcxWidth
                                        VARIANT varID) {
     const bool Tutte = pxLeft != nullptr && pyTop != nullptr && pcxWidth != nullptr;
     const auto DellaRiga = [&](LONG Numero) {
-        const RECT Rettangolo = RettangoloRiga(Numero);
+        const RECT Rettangolo = Posto(Numero);
         POINT Origine{Rettangolo.left, Rettangolo.top};
         // ClientToScreen sets no error code of its own.
-        if (!ClientToScreen(finestra_->Handle(), &Origine)) {
+        if (!ClientToScreen(report_.Finestra, &Origine)) {
             return E_FAIL;
         }
         *pxLeft = Origine.x;
@@ -229,12 +238,11 @@ HRESULT AccessibileReport::accHitTest(LONG xLeft, LONG yTop, VARIANT* pvarID) {
     return Rispondi(pvarID, nullptr, [&](LONG) {
         POINT Punto{xLeft, yTop};
         RECT Client{};
-        const bool NelClient = ScreenToClient(finestra_->Handle(), &Punto) &&
-                               GetClientRect(finestra_->Handle(), &Client) &&
-                               PtInRect(&Client, Punto);
-        const auto Riga = static_cast<LONG>(Punto.y / finestra_->Carattere().AltezzaRiga() + 1);
+        const bool NelClient = ScreenToClient(report_.Finestra, &Punto) &&
+                               GetClientRect(report_.Finestra, &Client) && PtInRect(&Client, Punto);
+        const auto Riga = static_cast<LONG>(Punto.y / report_.Carattere->AltezzaRiga() + 1);
         if (NelClient && Riga <= NumeroRighe()) {
-            const RECT Rettangolo = RettangoloRiga(Riga);
+            const RECT Rettangolo = Posto(Riga);
             if (PtInRect(&Rettangolo, Punto)) {
                 return Intero(Riga, pvarID);
             }
@@ -268,7 +276,15 @@ HRESULT AccessibileReport::get_accParent(IDispatch** ppdispParent) {
 }
 
 HRESULT AccessibileReport::get_accFocus(VARIANT* pvarID) {
-    return DelClient(nullptr, pvarID, Assente, &IAccessible::get_accFocus, pvarID);
+    // Where the system finds the client focused, the focus is its current line.
+    return Rispondi(pvarID, nullptr, [&](LONG) {
+        const HRESULT Risultato = standard_->get_accFocus(pvarID);
+        if (Risultato == S_OK && pvarID->vt == VT_I4 && pvarID->lVal == CHILDID_SELF &&
+            NumeroRighe() > 0) {
+            pvarID->lVal = FiglioAttivo(*report_.Form);
+        }
+        return Risultato;
+    });
 }
 
 HRESULT AccessibileReport::get_accSelection(VARIANT* pvarChildren) {
@@ -318,24 +334,29 @@ HRESULT AccessibileReport::put_accValue(VARIANT varID, BSTR szValue) {
 // ---- Where the lines are ------------------------------------------------------------
 
 LONG AccessibileReport::NumeroRighe() const {
-    return static_cast<LONG>(finestra_->Form().Righe().size());
+    return static_cast<LONG>(report_.Form->Righe().size());
 }
 
 const std::u16string& AccessibileReport::Riga(LONG Numero) const {
-    return finestra_->Form().Righe()[static_cast<std::size_t>(Numero - 1)];
+    return report_.Form->Righe()[static_cast<std::size_t>(Numero - 1)];
 }
 
-RECT AccessibileReport::RettangoloRiga(LONG Numero) const {
-    // As DisegnaRighe paints it: one column per character, one line high.
-    const CarattereConsole& Carattere = finestra_->Carattere();
-    const LONG Alto = (Numero - 1) * Carattere.AltezzaRiga();
-    return {0, Alto, static_cast<LONG>(Riga(Numero).size()) * Carattere.LarghezzaColonna(),
-            Alto + Carattere.AltezzaRiga()};
+RECT AccessibileReport::Posto(LONG Numero) const {
+    return RettangoloRiga(*report_.Carattere, static_cast<std::size_t>(Numero - 1),
+                          Riga(Numero).size());
 }
 
-void AnnunciaNuovoReport(HWND Finestra) {
-    NotifyWinEvent(EVENT_OBJECT_REORDER, Finestra, OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Finestra, OBJID_CLIENT, CHILDID_SELF);
+void AnnunciaNuovoReport(const ReportDellaFinestra& Report) {
+    NotifyWinEvent(EVENT_OBJECT_REORDER, Report.Finestra, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Report.Finestra, OBJID_CLIENT, CHILDID_SELF);
+    AnnunciaRigaAttiva(Report);
+}
+
+void AnnunciaRigaAttiva(const ReportDellaFinestra& Report) {
+    if (GetFocus() == Report.Finestra && !Report.Form->Righe().empty()) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, Report.Finestra, OBJID_CLIENT,
+                       FiglioAttivo(*Report.Form));
+    }
 }
 
 void AnnunciaNuoviPosti(HWND Finestra) {

@@ -1,7 +1,8 @@
 // What a screen reader reads of the client area, through Active
 // Accessibility: one object, the client, whose simple elements (child ids
-// 1..n) are the printed lines, exactly as printed. The system's standard
-// object for the client answers for the client itself.
+// 1..n) are the printed lines, exactly as printed; the current line is the
+// focus, as a list box's item is. The system's standard object for the
+// client answers for the client itself.
 #pragma once
 
 #include <windows.h>
@@ -12,17 +13,27 @@
 #include <string>
 #include <utility>
 
+#include "carattere_console.h"
+#include "main_window/form1.h"
+
 namespace Varnelo {
 
-class FinestraPrincipale;
+// What the object reads: the window, the lines its form printed with the
+// current one, and the character cell they are painted in. The window keeps
+// all three for as long as it lives.
+struct ReportDellaFinestra {
+    HWND Finestra;
+    const Form1* Form;
+    const CarattereConsole* Carattere;
+};
 
 class AccessibileReport final : public IAccessible {
 public:
     // The reply to a reader's WM_GETOBJECT for the client of Finestra, whose
     // object Oggetto is made on the first request and kept; 0 where the
     // system cannot make one (without oleacc the window goes unread).
-    static LRESULT RispostaAlLettore(const FinestraPrincipale& Finestra,
-                                     AccessibileReport*& Oggetto, WPARAM w);
+    static LRESULT RispostaAlLettore(const ReportDellaFinestra& Report, AccessibileReport*& Oggetto,
+                                     WPARAM w);
 
     AccessibileReport(const AccessibileReport&) = delete;
     AccessibileReport& operator=(const AccessibileReport&) = delete;
@@ -69,9 +80,9 @@ public:
 
 private:
     // Starts with one reference, the creator's; Standard is the system's.
-    AccessibileReport(const FinestraPrincipale& Finestra,
+    AccessibileReport(const ReportDellaFinestra& Report,
                       Microsoft::WRL::ComPtr<IAccessible> Standard)
-        : finestra_(&Finestra), standard_(std::move(Standard)) {}
+        : report_(Report), standard_(std::move(Standard)) {}
     ~AccessibileReport() = default;
 
     // Every call goes through here: refused once the window has gone, for a
@@ -89,15 +100,20 @@ private:
     LONG NumeroRighe() const;
     const std::u16string& Riga(LONG Numero) const;
     // Where line Numero (1..n) is painted, in client coordinates.
-    RECT RettangoloRiga(LONG Numero) const;
+    RECT Posto(LONG Numero) const;
 
     LONG riferimenti_ = 1;
-    const FinestraPrincipale* finestra_;
+    // Its Form is null once the window has gone.
+    ReportDellaFinestra report_;
     Microsoft::WRL::ComPtr<IAccessible> standard_;
 };
 
-// Tells readers that the report has been replaced: its lines and its value.
-void AnnunciaNuovoReport(HWND Finestra);
+// Tells readers that the report has been replaced: its lines, its value and
+// the line that now has the focus.
+void AnnunciaNuovoReport(const ReportDellaFinestra& Report);
+// Tells readers which line has the focus, if the window has it and the
+// report has lines.
+void AnnunciaRigaAttiva(const ReportDellaFinestra& Report);
 // Tells readers that the lines have moved (a new DPI, a new font).
 void AnnunciaNuoviPosti(HWND Finestra);
 

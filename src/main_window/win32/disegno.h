@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,9 +11,16 @@
 
 namespace Varnelo {
 
-// Paints Area blank and the lines on it from the top-left, one character per
-// column, so that column n starts (n - 1) column widths from the left edge.
+// Where line Indice (from 0) of Colonne characters is painted, in client
+// coordinates: one column per character, one line high, from the top-left.
+// Painting, the focus rectangle and what readers and magnifiers are told
+// all take it from here.
+RECT RettangoloRiga(const CarattereConsole& Carattere, std::size_t Indice, std::size_t Colonne);
+
+// Paints Area blank and the lines on it, each in its RettangoloRiga; with
+// RigaConFuoco, that line inside the dotted focus rectangle.
 void DisegnaRighe(HDC Contesto, const RECT& Area, const std::vector<std::u16string>& Righe,
-                  const CarattereConsole& Carattere);
+                  const CarattereConsole& Carattere,
+                  std::optional<std::size_t> RigaConFuoco = std::nullopt);
 
 }  // namespace Varnelo

@@ -42,6 +42,21 @@ std::optional<SIZE> DimensioneFinestra(const FunzioniDpi& Funzioni, HWND Finestr
     return SIZE{Rettangolo.right - Rettangolo.left, Rettangolo.bottom - Rettangolo.top};
 }
 
+std::optional<Tasto> TastoDi(WPARAM Codice) {
+    switch (Codice) {
+    case VK_UP:
+        return Tasto::Su;
+    case VK_DOWN:
+        return Tasto::Giu;
+    case VK_HOME:
+        return Tasto::Home;
+    case VK_END:
+        return Tasto::End;
+    default:
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 FinestraPrincipale::~FinestraPrincipale() {
@@ -99,10 +114,23 @@ LRESULT FinestraPrincipale::Gestisci(UINT Messaggio, WPARAM w, LPARAM l) {
     case WM_COMMAND:
         OnCommand(LOWORD(w));
         return 0;
+    case WM_KEYDOWN:
+        return OnKeyDown(w) ? 0 : DefWindowProcW(hwnd_, Messaggio, w, l);
+    case WM_SETFOCUS:
+        OnFocus();
+        return 0;
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        // The focus rectangle comes or goes.
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return DefWindowProcW(hwnd_, Messaggio, w, l);
     case WM_GETOBJECT:
         return OnGetObject(w, l);
     case WM_DPICHANGED:
         OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
+        return 0;
+    case WM_SETTINGCHANGE:
+        OnSettingChange(w);
         return 0;
     case WM_DESTROY:
         OnDestroy();
@@ -134,16 +162,20 @@ bool FinestraPrincipale::OnCreate() {
         DestroyMenu(Barra);
         return false;
     }
-    const UINT Dpi = dpi_.DellaFinestra(hwnd_);
-    carattere_ = CarattereConsole::PerDpi(Dpi);
-    const std::optional<SIZE> Dimensione = DimensioneFinestra(dpi_, hwnd_, Dpi);
-    // Placed by the system (CW_USEDEFAULT); only the size is the program's.
-    if (!Dimensione || !SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione->cx, Dimensione->cy,
-                                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    if (!Dimensiona()) {
         return Fallisce(L"dimensione della finestra");
     }
     creata_ = true;
     return true;
+}
+
+bool FinestraPrincipale::Dimensiona() {
+    const UINT Dpi = dpi_.DellaFinestra(hwnd_);
+    carattere_ = CarattereConsole::PerDpi(Dpi);
+    const std::optional<SIZE> Dimensione = DimensioneFinestra(dpi_, hwnd_, Dpi);
+    // Placed by the system (CW_USEDEFAULT) or the user; only the size is the program's.
+    return Dimensione && SetWindowPos(hwnd_, nullptr, 0, 0, Dimensione->cx, Dimensione->cy,
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FinestraPrincipale::OnPaint() {
@@ -162,14 +194,37 @@ void FinestraPrincipale::OnCommand(WORD Id) {
     } else if (const auto Index = IndexDelComando(Id)) {
         form_.mnu_Click(*Index);
         InvalidateRect(hwnd_, nullptr, FALSE);
-        AnnunciaNuovoReport(hwnd_);
+        AnnunciaNuovoReport(Report());
     }
+}
+
+bool FinestraPrincipale::OnKeyDown(WPARAM Codice) {
+    const std::optional<Tasto> T = TastoDi(Codice);
+    const bool Ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (!T || !form_.SpostaRiga(*T, Ctrl)) {
+        return false;
+    }
+    // An empty report has no line to move to.
+    if (!form_.Righe().empty()) {
+        righeDaTastiera_ = true;
+        // Keyboard use shows focus rectangles, as the system's dialogs do.
+        SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        AnnunciaRigaAttiva(Report());
+    }
+    return true;
+}
+
+// The system tells readers that the client has the focus; the focus is on its current line.
+void FinestraPrincipale::OnFocus() {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    AnnunciaRigaAttiva(Report());
 }
 
 LRESULT FinestraPrincipale::OnGetObject(WPARAM w, LPARAM l) {
     // The object id is 32 bits wide: 64-bit callers may or may not extend its sign.
     return static_cast<LONG>(static_cast<DWORD>(l)) == OBJID_CLIENT
-               ? AccessibileReport::RispostaAlLettore(*this, accessibile_, w)
+               ? AccessibileReport::RispostaAlLettore(Report(), accessibile_, w)
                : DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
 }
 
@@ -179,6 +234,19 @@ void FinestraPrincipale::OnDpiChanged(UINT Dpi, const RECT& Suggerito) {
                  Suggerito.bottom - Suggerito.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, FALSE);
     AnnunciaNuoviPosti(hwnd_);
+}
+
+// New menu or caption fonts (Windows 10's text size among them) change the
+// menu bar's height, and with it the client area of a window of the same
+// size: the window takes the size that keeps the client area as designed.
+// Other settings leave alone a size the user may have chosen, and a
+// maximised or minimised window keeps the size the system gave it.
+void FinestraPrincipale::OnSettingChange(WPARAM Parametro) {
+    if (Parametro == SPI_SETNONCLIENTMETRICS && !IsZoomed(hwnd_) && !IsIconic(hwnd_) &&
+        Dimensiona()) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        AnnunciaNuoviPosti(hwnd_);
+    }
 }
 
 // Form1 is the program's only window: with it goes the program. A window
@@ -193,7 +261,15 @@ void FinestraPrincipale::OnDestroy() {
 void FinestraPrincipale::Disegna(HDC Contesto) {
     RECT Client;
     GetClientRect(hwnd_, &Client);
-    DisegnaRighe(Contesto, Client, form_.Righe(), carattere_);
+    DisegnaRighe(Contesto, Client, form_.Righe(), carattere_, RigaConFuoco());
 }
+
+std::optional<std::size_t> FinestraPrincipale::RigaConFuoco() const {
+    const bool Visibile = righeDaTastiera_ && GetFocus() == hwnd_ &&
+                          (SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+    return Visibile ? std::optional(form_.RigaAttiva()) : std::nullopt;
+}
+
+ReportDellaFinestra FinestraPrincipale::Report() const { return {hwnd_, &form_, &carattere_}; }
 
 }  // namespace Varnelo

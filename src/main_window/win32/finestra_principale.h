@@ -1,9 +1,12 @@
 // The native window of Form1: creates it with its menu, turns menu commands
-// into Form1's click handlers and paints the lines Form1 keeps.
+// into Form1's click handlers and the line keys into its moves, and paints
+// the lines Form1 keeps.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "carattere_console.h"
@@ -15,6 +18,7 @@ namespace Varnelo {
 inline constexpr wchar_t NomeClasseFinestra[] = L"Varnelo.Form1";
 
 class AccessibileReport;
+struct ReportDellaFinestra;
 
 class FinestraPrincipale {
 public:
@@ -43,11 +47,21 @@ private:
     bool OnCreate();
     void OnPaint();
     void OnCommand(WORD Id);
+    // False for a key that moves no line, which the system then handles.
+    bool OnKeyDown(WPARAM Codice);
+    void OnFocus();
     LRESULT OnGetObject(WPARAM w, LPARAM l);
     void OnDpiChanged(UINT Dpi, const RECT& Suggerito);
+    void OnSettingChange(WPARAM Parametro);
     void OnDestroy();
 
+    // Picks the font for the window's DPI and sizes the window round the
+    // designed client area; false if the system cannot work the size out.
+    bool Dimensiona();
     void Disegna(HDC Contesto);
+    // The line to paint with the focus rectangle, if any.
+    std::optional<std::size_t> RigaConFuoco() const;
+    ReportDellaFinestra Report() const;
     // Records what failed, and the calling thread's last error; false.
     bool Fallisce(const wchar_t* Passo);
 
@@ -59,6 +73,9 @@ private:
     std::wstring fallimento_;
     Form1 form_;
     CarattereConsole carattere_;
+    // Set by the first move by line: until then the window looks as it
+    // always has, with no focus rectangle.
+    bool righeDaTastiera_ = false;
     // What screen readers are given, made on their first request; the window
     // holds one reference until it goes.
     AccessibileReport* accessibile_ = nullptr;
