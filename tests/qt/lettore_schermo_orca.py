@@ -219,8 +219,12 @@ def main():
         # Keys that move no line still reach the window: Alt+S ends the program.
         premi("alt+s")
         try:
-            programma.wait(10)
-            print("ok   alt+s with the report focused ended the program", flush=True)
+            if programma.wait(10) == 0:
+                print("ok   alt+s with the report focused ended the program", flush=True)
+            else:
+                errori.append("after alt+s the program ended with status %d; its output: %s"
+                              % (programma.returncode, os.path.join(cartella, "varnelo.log")))
+                print("FAIL " + errori[-1], flush=True)
         except subprocess.TimeoutExpired:
             errori.append("alt+s with the report focused did not end the program")
             print("FAIL " + errori[-1], flush=True)
