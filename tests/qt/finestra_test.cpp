@@ -134,7 +134,7 @@ TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
     ASSERT_EQ(Stampate.size(), 8);
     const QString Letto = Testo->text(0, Testo->characterCount());
     EXPECT_EQ(Letto, Stampate.join(QLatin1Char('\n')));
-    EXPECT_EQ(Vista->text(QAccessible::Name), Letto);
+    EXPECT_EQ(Vista->text(QAccessible::Value), Letto);
 
     // The first character of the text, of line 2 and of line 6: each lies at the left
     // edge, one line below the one before, and a point on it names it.
@@ -153,6 +153,77 @@ TEST_F(Finestra, AssistiveTechnologyReadsThePrintedLines) {
     const int Ultimo = static_cast<int>(Letto.size()) - 1;
     EXPECT_EQ(Testo->offsetAtPoint(Testo->characterRect(Ultimo).center()), Ultimo);
     EXPECT_TRUE(Testo->characterRect(Ultimo + 1).isNull());
+}
+
+// The pixels where two pictures of the view differ, as one bounding rectangle.
+QRect Differenza(const QImage& a, const QImage& b) {
+    QRect Diversi;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                Diversi |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return Diversi;
+}
+
+// What a screen reader hears is Orca's test (LettoreSchermo); what only the eye
+// and a magnifier see is here.
+TEST_F(Finestra, TheFocusFrameAppearsWithTheFirstLineKeyWhereTheLineIsLocated) {
+    MenuVarnelo(f)->actions()[3]->trigger();
+    VistaReport* Vista = f.Vista();
+    ASSERT_TRUE(Vista->hasFocus()) << "a choice puts focus on the report";
+    const QImage Scelto = Vista->grab().toImage();
+    Vista->clearFocus();
+    EXPECT_EQ(Vista->grab().toImage(), Scelto) << "focus alone draws nothing";
+    Vista->setFocus();
+
+    QTest::keyClick(Vista, Qt::Key_Down);
+    const QImage Dopo = Vista->grab().toImage();
+    // The frame is drawn around the second line, and nowhere else...
+    const QRect Riga = Vista->RettangoloRiga(1);
+    const QRect Cornice = Differenza(Scelto, Dopo);
+    ASSERT_FALSE(Cornice.isEmpty()) << "no focus frame after Down";
+    EXPECT_TRUE(Riga.contains(Cornice)) << "frame outside the line";
+    EXPECT_LE(Riga.width() - Cornice.width(), 2);
+    EXPECT_LE(Riga.height() - Cornice.height(), 2);
+    // ...which is where the caret is, and where its characters are located.
+    QAccessibleTextInterface* Testo = QAccessible::queryAccessibleInterface(Vista)->textInterface();
+    const int Inizio = static_cast<int>(f.Form().Righe()[0].size()) + 1;
+    EXPECT_EQ(Testo->cursorPosition(), Inizio);
+    QRect Caratteri;
+    for (int i = 0; i < static_cast<int>(f.Form().Righe()[1].size()); ++i) {
+        Caratteri |= Testo->characterRect(Inizio + i);
+    }
+    EXPECT_EQ(Caratteri.translated(-Vista->mapToGlobal(QPoint(0, 0))), Riga);
+
+    Vista->clearFocus();
+    EXPECT_EQ(Vista->grab().toImage(), Scelto) << "the frame goes with focus";
+}
+
+TEST(VistaVuota, WithoutLinesKeysMoveNothingAndNothingIsFramed) {
+    Form1 Form;
+    VistaReport Vista(Form);
+    Vista.show();
+    Vista.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Vista));
+    Form.mnu_Click(40);
+    Vista.Aggiorna();
+    Form.Cls();
+    Vista.Aggiorna();
+    EXPECT_TRUE(Vista.hasFocus());
+    const QImage Vuota = Vista.grab().toImage();
+    for (const Qt::Key Tasto : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home}) {
+        QTest::keyClick(&Vista, Tasto, Qt::ControlModifier);
+        QTest::keyClick(&Vista, Tasto);
+    }
+    EXPECT_EQ(Form.RigaAttiva(), 0u);
+    EXPECT_EQ(Vista.grab().toImage(), Vuota);
+    QAccessibleTextInterface* Testo =
+        QAccessible::queryAccessibleInterface(&Vista)->textInterface();
+    EXPECT_EQ(Testo->characterCount(), 0);
+    EXPECT_EQ(Testo->cursorPosition(), 0);
 }
 
 TEST_F(Finestra, AssistiveTechnologySeesTheMenuTree) {
@@ -174,7 +245,7 @@ public:
         if (Evento->type() == QEvent::Hide) {
             QAccessibleInterface* Vista = QAccessible::queryAccessibleInterface(Oggetto);
             if (Vista != nullptr && Vista->isValid()) {
-                Letti += Vista->text(QAccessible::Name).size();
+                Letti += Vista->text(QAccessible::Value).size();
                 Letti += Vista->textInterface()->characterRect(0).width();
             }
         }

@@ -1,16 +1,26 @@
 #include "accessibile_report.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "vista_report.h"
 
 AccessibileReport::AccessibileReport(VistaReport* Vista)
-    : QAccessibleWidget(Vista, QAccessible::StaticText) {}
+    : QAccessibleWidget(Vista, QAccessible::EditableText) {}
 
 VistaReport* AccessibileReport::vista() const { return static_cast<VistaReport*>(widget()); }
 
+QAccessible::State AccessibileReport::state() const {
+    QAccessible::State Stato = QAccessibleWidget::state();  // focusable, focused
+    Stato.readOnly = true;
+    Stato.multiLine = true;
+    return Stato;
+}
+
+// The report is the text's value, as in any text; its name stays empty, since a
+// reader speaks the name of what takes focus before the line at the caret.
 QString AccessibileReport::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? vista()->Testo() : QAccessibleWidget::text(t);
+    return t == QAccessible::Value ? vista()->Testo() : QAccessibleWidget::text(t);
 }
 
 void* AccessibileReport::interface_cast(QAccessible::InterfaceType t) {
@@ -20,7 +30,8 @@ void* AccessibileReport::interface_cast(QAccessible::InterfaceType t) {
     return QAccessibleWidget::interface_cast(t);
 }
 
-// The report is read, not edited: no selection and no caret to move.
+// The report is read, not edited: no selection, and the caret is where the
+// keys put the current line, at its start.
 void AccessibileReport::selection(int, int* startOffset, int* endOffset) const {
     *startOffset = 0;
     *endOffset = 0;
@@ -29,7 +40,7 @@ int AccessibileReport::selectionCount() const { return 0; }
 void AccessibileReport::addSelection(int, int) {}
 void AccessibileReport::removeSelection(int) {}
 void AccessibileReport::setSelection(int, int, int) {}
-int AccessibileReport::cursorPosition() const { return 0; }
+int AccessibileReport::cursorPosition() const { return vista()->PosizioneCursore(); }
 void AccessibileReport::setCursorPosition(int) {}
 void AccessibileReport::scrollToSubstring(int, int) {}
 
@@ -50,10 +61,63 @@ int AccessibileReport::offsetAtPoint(const QPoint& point) const {
     return vista()->PosizioneInPunto(vista()->mapFromGlobal(point));
 }
 
-QString AccessibileReport::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = offset;
-    *endOffset = offset;
+// One run without attributes, the whole text: a reader that joins the runs of a
+// line (Orca does) would otherwise leave out the line's last character.
+QString AccessibileReport::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
+}
+
+// Qt's own text interface knows no lines: it would answer the whole text for a
+// line. The printed lines are the text's lines.
+namespace {
+bool PerRighe(QAccessible::TextBoundaryType Tipo) {
+    return Tipo == QAccessible::LineBoundary || Tipo == QAccessible::ParagraphBoundary;
+}
+}  // namespace
+
+QString AccessibileReport::Riga(int offset, int Spostamento, int* startOffset,
+                                int* endOffset) const {
+    const std::vector<int> Inizi = vista()->InizioRighe();
+    const auto NumeroRighe = static_cast<std::ptrdiff_t>(Inizi.size()) - 1;
+    const int Fine = Inizi.back() - 1;  // the last line has no line feed
+    *startOffset = -1;
+    *endOffset = -1;
+    if (offset < 0 || offset > Fine) {
+        return {};
+    }
+    // The line whose characters, line feed included, hold offset; the end of
+    // the text is on the last line.
+    const auto Cercata =
+        (std::ranges::upper_bound(Inizi, offset) - Inizi.begin() - 1) + Spostamento;
+    if (Cercata < 0 || Cercata >= NumeroRighe) {
+        return {};
+    }
+    *startOffset = Inizi[static_cast<std::size_t>(Cercata)];
+    *endOffset = std::min(Inizi[static_cast<std::size_t>(Cercata) + 1], Fine);
+    return text(*startOffset, *endOffset);
+}
+
+QString AccessibileReport::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int* startOffset, int* endOffset) const {
+    return PerRighe(boundaryType) ? Riga(offset, -1, startOffset, endOffset)
+                                  : QAccessibleTextInterface::textBeforeOffset(
+                                        offset, boundaryType, startOffset, endOffset);
+}
+
+QString AccessibileReport::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int* startOffset, int* endOffset) const {
+    return PerRighe(boundaryType) ? Riga(offset, 0, startOffset, endOffset)
+                                  : QAccessibleTextInterface::textAtOffset(offset, boundaryType,
+                                                                           startOffset, endOffset);
+}
+
+QString AccessibileReport::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                           int* startOffset, int* endOffset) const {
+    return PerRighe(boundaryType) ? Riga(offset, 1, startOffset, endOffset)
+                                  : QAccessibleTextInterface::textAfterOffset(
+                                        offset, boundaryType, startOffset, endOffset);
 }
 
 void InstallaAccessibilitaReport() {

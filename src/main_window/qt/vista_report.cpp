@@ -2,8 +2,12 @@
 
 #include <QAccessible>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <optional>
 
 #include "accessibile_report.h"
 #include "carattere_report.h"
@@ -11,12 +15,34 @@
 #include "main_window/menu.h"
 #include "testo_qt.h"
 
-VistaReport::VistaReport(const Form1& Form, QWidget* parent) : QWidget(parent), form_(Form) {
+namespace {
+
+// Qt's keys that the core's table may take as line moves.
+std::optional<Varnelo::Tasto> TastoDiRiga(int Chiave) {
+    switch (Chiave) {
+    case Qt::Key_Up:
+        return Varnelo::Tasto::Su;
+    case Qt::Key_Down:
+        return Varnelo::Tasto::Giu;
+    case Qt::Key_Home:
+        return Varnelo::Tasto::Home;
+    case Qt::Key_End:
+        return Varnelo::Tasto::End;
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+VistaReport::VistaReport(Form1& Form, QWidget* parent) : QWidget(parent), form_(Form) {
     InstallaAccessibilitaReport();
     setFont(CarattereReport({Varnelo::LarghezzaClient, Varnelo::AltezzaClient}));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
+    // The only thing in the window that keys can work: it takes focus.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize VistaReport::sizeHint() const { return {Varnelo::LarghezzaClient, Varnelo::AltezzaClient}; }
@@ -26,6 +52,21 @@ void VistaReport::Aggiorna() {
     testoMostrato_ = Testo();
     update();
     QAccessibleTextUpdateEvent Evento(this, 0, Precedente, testoMostrato_);
+    QAccessible::updateAccessibility(&Evento);
+    // A new report is read from its first line, where Form1 has put the
+    // current line: focus comes here, and a reader is told where the caret is.
+    if (hasFocus()) {
+        // Focus never left, but the reader was in the menu: it hears focus return.
+        QAccessibleEvent Fuoco(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&Fuoco);
+    } else {
+        setFocus(Qt::OtherFocusReason);  // Qt tells assistive technology itself
+    }
+    AnnunciaCursore();
+}
+
+void VistaReport::AnnunciaCursore() {
+    QAccessibleTextCursorEvent Evento(this, PosizioneCursore());
     QAccessible::updateAccessibility(&Evento);
 }
 
@@ -45,6 +86,24 @@ std::vector<int> VistaReport::InizioRighe() const {
     return Inizi;
 }
 
+int VistaReport::PosizioneCursore() const {
+    const std::vector<int> Inizi = InizioRighe();
+    return form_.RigaAttiva() < form_.Righe().size() ? Inizi[form_.RigaAttiva()] : 0;
+}
+
+QRect VistaReport::RettangoloRiga(std::size_t Riga) const {
+    const auto& Righe = form_.Righe();
+    if (Riga >= Righe.size()) {
+        return {};
+    }
+    // The box the line's text is drawn in; a line without text is one blank wide.
+    const QFontMetrics Misure(font());
+    const int Larghezza = std::max(Misure.horizontalAdvance(InQString(Righe[Riga])),
+                                   Misure.horizontalAdvance(QLatin1Char(' ')));
+    return {Margine, Margine + static_cast<int>(Riga) * Misure.lineSpacing(), Larghezza,
+            Misure.height()};
+}
+
 QRect VistaReport::RettangoloCarattere(int Posizione) const {
     const std::vector<int> Inizi = InizioRighe();
     // The last line has no newline after it.
@@ -57,22 +116,25 @@ QRect VistaReport::RettangoloCarattere(int Posizione) const {
     const int Colonna = Posizione - Inizi[Riga];
     const QChar Carattere = Colonna < Testo.size() ? Testo.at(Colonna) : QLatin1Char('\n');
     const QFontMetrics Misure(font());
-    return {Margine + Misure.horizontalAdvance(Testo.left(Colonna)),
-            Margine + static_cast<int>(Riga) * Misure.lineSpacing(),
-            Misure.horizontalAdvance(Carattere), Misure.height()};
+    const QRect Linea = RettangoloRiga(Riga);
+    return {Linea.left() + Misure.horizontalAdvance(Testo.left(Colonna)), Linea.top(),
+            Misure.horizontalAdvance(Carattere), Linea.height()};
 }
 
 int VistaReport::PosizioneInPunto(QPoint Punto) const {
-    const QFontMetrics Misure(font());
-    const int Riga = (Punto.y() - Margine) / Misure.lineSpacing();
-    const auto& Righe = form_.Righe();
-    if (Punto.y() < Margine || Riga >= static_cast<int>(Righe.size()) || Punto.x() < Margine) {
+    if (Punto.y() < Margine) {
         return -1;
     }
-    const QString Testo = InQString(Righe[static_cast<std::size_t>(Riga)]);
+    const QFontMetrics Misure(font());
+    const auto Riga = static_cast<std::size_t>((Punto.y() - Margine) / Misure.lineSpacing());
+    const QRect Linea = RettangoloRiga(Riga);
+    if (Linea.isNull() || Punto.y() > Linea.bottom() || Punto.x() < Linea.left()) {
+        return -1;
+    }
+    const QString Testo = InQString(form_.Righe()[Riga]);
     for (int c = 0; c < Testo.size(); ++c) {
-        if (Misure.horizontalAdvance(Testo.left(c + 1)) > Punto.x() - Margine) {
-            return InizioRighe()[static_cast<std::size_t>(Riga)] + c;
+        if (Misure.horizontalAdvance(Testo.left(c + 1)) > Punto.x() - Linea.left()) {
+            return InizioRighe()[Riga] + c;
         }
     }
     return -1;
@@ -81,9 +143,42 @@ int VistaReport::PosizioneInPunto(QPoint Punto) const {
 void VistaReport::paintEvent(QPaintEvent*) {
     QPainter Pittore(this);
     const QFontMetrics Misure(font());
-    int Linea = Margine + Misure.ascent();
-    for (const auto& Riga : form_.Righe()) {
-        Pittore.drawText(Margine, Linea, InQString(Riga));
-        Linea += Misure.lineSpacing();
+    const auto& Righe = form_.Righe();
+    for (std::size_t Riga = 0; Riga < Righe.size(); ++Riga) {
+        const QRect Linea = RettangoloRiga(Riga);
+        Pittore.drawText(Linea.left(), Linea.top() + Misure.ascent(), InQString(Righe[Riga]));
+    }
+    const QRect Attiva = RettangoloRiga(form_.RigaAttiva());
+    if (rigaMostrata_ && hasFocus() && !Attiva.isNull()) {
+        QStyleOptionFocusRect Cornice;
+        Cornice.initFrom(this);
+        // Shown because keys moved the line: the frame of keyboard use, which
+        // styles such as Fusion draw only then.
+        Cornice.state |= QStyle::State_KeyboardFocusChange;
+        Cornice.rect = Attiva;
+        Cornice.backgroundColor = palette().color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &Cornice, &Pittore, this);
+    }
+}
+
+void VistaReport::keyPressEvent(QKeyEvent* event) {
+    // A line key is the key alone or with Ctrl; the keypad's arrows count too.
+    const auto Tasto = TastoDiRiga(event->key());
+    const bool Ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool AltriModificatori =
+        (event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier)) != Qt::NoModifier;
+    const std::size_t Prima = form_.RigaAttiva();
+    if (!Tasto || AltriModificatori || !form_.SpostaRiga(*Tasto, Ctrl)) {
+        QWidget::keyPressEvent(event);  // the menu's and the window's keys go on
+        return;
+    }
+    event->accept();
+    if (!rigaMostrata_) {
+        rigaMostrata_ = true;
+        update();
+    }
+    if (form_.RigaAttiva() != Prima) {
+        update();
+        AnnunciaCursore();
     }
 }
