@@ -14,7 +14,7 @@ require dh debhelper tests
 
 arch=${1:-$(dpkg --print-architecture)}
 # Only a name dpkg knows: the name makes a path that is removed below.
-dpkg-architecture -L | grep -qxF -- "$arch" ||
+dpkg-architecture -L | grep -xF -- "$arch" >/dev/null ||
   { echo "deb.sh: '$arch' is no Debian architecture (dpkg-architecture -L lists them)" >&2; exit 2; }
 cross=()
 if [ "$arch" != "$(dpkg --print-architecture)" ]; then
