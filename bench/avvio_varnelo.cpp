@@ -8,11 +8,12 @@
 #include "finestra_principale.h"
 #include "misura_avvio.h"
 #include "traduzioni_qt.h"
+#include "versione.h"
 
 int main(int argc, char* argv[]) {
     QApplication Applicazione(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VARNELO_VERSIONE));
     QApplication::setDesktopFileName(QStringLiteral("it.varnelo.Varnelo"));
     QTranslator TraduzioniQt;
     InstallaTraduzioniQt(TraduzioniQt);

@@ -19,7 +19,7 @@ program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations
 # drives the program with keys and hears what Orca says.
 tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file debhelper lintian devscripts reprotest
-  diffoscope-minimal faketime disorderfs build-essential
+  diffoscope-minimal faketime disorderfs build-essential piuparts debootstrap autopkgtest
   orca xdotool dbus-daemon at-spi2-core)
 # wine32 comes from the i386 architecture: it runs the 32-bit Varnelo.exe.
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix

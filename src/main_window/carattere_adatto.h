@@ -21,8 +21,11 @@ inline constexpr int AltezzaCarattereMinima = 6;
 
 // True when a cell of LarghezzaColonna by AltezzaRiga pixels shows the visible
 // columns and lines within the Larghezza by Altezza pixels the text may use.
-// An empty cell fits nothing: it is a font that could not be measured.
-constexpr bool CarattereAdatto(int LarghezzaColonna, int AltezzaRiga, int Larghezza, int Altezza) {
+// The width may be a fraction, as a scalable font advances by: rounded, the
+// columns would add up to less than the text takes. An empty cell fits
+// nothing: it is a font that could not be measured.
+constexpr bool CarattereAdatto(double LarghezzaColonna, int AltezzaRiga, int Larghezza,
+                               int Altezza) {
     return LarghezzaColonna > 0 && AltezzaRiga > 0 &&
            ColonneVisibili * LarghezzaColonna <= Larghezza &&
            RigheVisibili * AltezzaRiga <= Altezza;

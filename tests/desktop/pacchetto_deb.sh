@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks a .deb that scripts/deb.sh made: the program, its desktop records,
 # icons, manual page and license where desktops and Debian look; the
-# architecture and libraries it declares; lintian clean; the program hardened
-# (programma_protetto.sh).
-# Usage: tests/desktop/pacchetto_deb.sh build/deb/varnelo_1.0.0_ARCH.deb
+# architecture and libraries it declares; its -dbgsym package beside it; both
+# lintian clean; the program hardened (programma_protetto.sh).
+# Usage: tests/desktop/pacchetto_deb.sh build/deb/varnelo_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 deb=$1
@@ -53,6 +53,10 @@ for package in $(tr ',' '\n' <<<"$depends" | sed 's/ *(.*//; s/^ *//'); do
     fail "Depends names $package, not installed here for $arch"
 done
 
+# The debug symbols, for a user's crash, in the package dh makes beside it.
+dbgsym=$(dirname "$deb")/varnelo-dbgsym_${deb##*/varnelo_}
+[ -s "$dbgsym" ] || { fail "no debug symbols package beside it: $dbgsym"; dbgsym=""; }
+
 # Every tag, down to pedantic and experimental, is fixed or overridden with its
 # reason. Debian 13's lintian validates the metainfo without the one allowance
 # that metainfo_valida.sh makes (no homepage); Debian 12's has no such tag, so
@@ -61,7 +65,7 @@ suppress=()
 ! lintian-explain-tags appstream-metadata-validation-failed >/dev/null 2>&1 ||
   suppress=(--suppress-tags appstream-metadata-validation-failed)
 lintian --pedantic --display-info --display-experimental "${suppress[@]}" \
-  --fail-on error,warning,info,pedantic,experimental "$deb" 2>/dev/null ||
+  --fail-on error,warning,info,pedantic,experimental "$deb" ${dbgsym:+"$dbgsym"} 2>/dev/null ||
   fail "lintian found the tags above"
 
 tests/desktop/programma_protetto.sh "$root/usr/bin/Varnelo" || status=1

@@ -1,9 +1,11 @@
 """Varnelo.exe's PE header and manifest fit its processor and Windows 7 SP1:
 the machine type is the processor's, the subsystem version at most 6.1 (the
-highest Windows 7 starts), and the manifest names the same processor and
-Windows 7 among its supported systems.
+highest Windows 7 starts), the time stamp the build's SOURCE_DATE_EPOCH (the
+build's own time would make every build differ), and the manifest names the
+same processor and Windows 7 among its supported systems.
 
-Usage: intestazione.py EXE PROCESSOR (CMake's: x86_64 or i686)
+Usage: intestazione.py EXE PROCESSOR SOURCE_DATE_EPOCH  (PROCESSOR as CMake
+names it: x86_64 or i686)
 """
 import sys
 import xml.etree.ElementTree as ET
@@ -32,7 +34,7 @@ def manifest(pe):
     return None
 
 
-def faults(exe, processor):
+def faults(exe, processor, source_date_epoch):
     pe = pefile.PE(exe)
     machine, architecture = MACHINES[processor]
     found = []
@@ -42,6 +44,9 @@ def faults(exe, processor):
                  pe.OPTIONAL_HEADER.MinorSubsystemVersion)
     if subsystem > (6, 1):
         found.append("subsystem version %d.%d: Windows 7 starts at most 6.1" % subsystem)
+    if pe.FILE_HEADER.TimeDateStamp != source_date_epoch:
+        found.append(f"time stamp {pe.FILE_HEADER.TimeDateStamp}, not SOURCE_DATE_EPOCH "
+                     f"{source_date_epoch}")
 
     text = manifest(pe)
     if text is None:
@@ -58,9 +63,9 @@ def faults(exe, processor):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or sys.argv[2] not in MACHINES:
+    if len(sys.argv) != 4 or sys.argv[2] not in MACHINES:
         sys.exit(__doc__)
-    found = faults(sys.argv[1], sys.argv[2])
+    found = faults(sys.argv[1], sys.argv[2], int(sys.argv[3]))
     for fault in found:
         print(fault)
     sys.exit(1 if found else 0)

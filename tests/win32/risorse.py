@@ -1,29 +1,31 @@
-"""Varnelo.exe's version record and icon group, read from the file: version
-1.00 in Italian (0x0410, Unicode), one icon group of three images (32 x 32 in
-two and sixteen colours, 16 x 16 in sixteen). Prints each fault.
+"""Varnelo.exe's version record and icon group, read from the file: the
+version, as shown and in numbers (with a fourth 0), in Italian (0x0410,
+Unicode), one icon group of three images (32 x 32 in two and sixteen colours,
+16 x 16 in sixteen). Prints each fault.
 
-Usage: risorse.py EXE
+Usage: risorse.py EXE SHOWN_VERSION VERSION
 """
 import struct
 import sys
 
 import pefile
 
-STRINGS = {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Varnelo",
-           "InternalName": "Varnelo", "OriginalFilename": "Varnelo.exe"}
+STRINGS = {"ProductName": "Varnelo", "InternalName": "Varnelo",
+           "OriginalFilename": "Varnelo.exe"}
 ITALIAN = 0x0410
 IMAGES = sorted([(32, 32, 1), (32, 32, 4), (16, 16, 4)])
 
 
-def version_faults(pe):
+def version_faults(pe, shown, numbers):
     found = []
+    expected_fixed = (numbers[0] << 16 | numbers[1], numbers[2] << 16 | numbers[3])
     fixed = pe.VS_FIXEDFILEINFO[0] if getattr(pe, "VS_FIXEDFILEINFO", None) else None
     if fixed is None:
         return ["no version record"]
     for name in ("FileVersion", "ProductVersion"):
         version = (getattr(fixed, name + "MS"), getattr(fixed, name + "LS"))
-        if version != (0x00010000, 0):
-            found.append(f"fixed {name} {version[0]:#010x} {version[1]:#010x}, not 1.0.0.0")
+        if version != expected_fixed:
+            found.append(f"fixed {name} {version[0]:#010x} {version[1]:#010x}, not {numbers}")
     strings, translations = {}, []
     for info in (entry for group in pe.FileInfo for entry in group):
         if info.Key == b"StringFileInfo":
@@ -32,7 +34,7 @@ def version_faults(pe):
                     strings.update(table.entries)
         elif info.Key == b"VarFileInfo":
             translations += [v for var in info.Var for v in var.entry.values()]
-    for name, expected in STRINGS.items():
+    for name, expected in {**STRINGS, "FileVersion": shown, "ProductVersion": shown}.items():
         value = strings.get(name.encode(), b"(missing)").decode()
         if value != expected:
             found.append(f"{name} '{value}', not '{expected}'")
@@ -65,10 +67,11 @@ def icon_faults(pe):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
     pe = pefile.PE(sys.argv[1])
-    found = version_faults(pe) + icon_faults(pe)
+    found = version_faults(pe, sys.argv[2], [int(n) for n in sys.argv[3].split(".")] + [0])
+    found += icon_faults(pe)
     for fault in found:
         print(fault)
     sys.exit(1 if found else 0)

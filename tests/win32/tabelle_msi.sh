@@ -2,7 +2,9 @@
 # Reads the MSI with msiinfo: the product it declares, the summary's platform
 # and language, its files (the exe, the license and the notices of what the
 # exe links statically) and Start-menu shortcut, and no table that would write
-# anything else on the machine.
+# anything else on the machine. The upgrade code is the one every package of
+# either processor has had and must keep: a package with another would not
+# replace an installed Varnelo.
 # Usage: tabelle_msi.sh PACKAGE x64|x86 VERSION
 set -euo pipefail
 pkg=$1
@@ -34,7 +36,7 @@ Property|ProductVersion\t$versione
 Property|Manufacturer\tVarnelo
 Property|ProductLanguage\t1040
 Property|ProductCode\t$guid
-Property|UpgradeCode\t$guid
+Property|UpgradeCode\t\{87B133AB-A42B-4794-B3A4-0B3499F1B747\}
 Property|ALLUSERS\t1
 Property|ARPPRODUCTICON\tvarnelo\.ico
 _ForceCodepage|1252\t_ForceCodepage

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include "main_window/carattere_adatto.h"
 
@@ -14,7 +15,10 @@ QFont CarattereReport(QSize AreaClient) {
          --Pixel) {
         Carattere.setPixelSize(Pixel);
         const QFontMetrics Misure(Carattere);
-        if (Varnelo::CarattereAdatto(Misure.averageCharWidth(), Misure.lineSpacing(),
+        // A fixed-width character's advance, a fraction: the rounded average
+        // width adds up to less than a line takes.
+        if (Varnelo::CarattereAdatto(QFontMetricsF(Carattere).horizontalAdvance(QLatin1Char('0')),
+                                     Misure.lineSpacing(),
                                      AreaClient.width() - 2 * Margine,
                                      AreaClient.height() - 2 * Margine)) {
             break;
