@@ -194,21 +194,28 @@ if [ "$foreign" -eq 1 ]; then
   # Name the pairs that fail: each twin apt cannot install, the native version
   # installed, and the versions the archive has of the other architecture.
   native=$(dpkg --print-architecture)
-  apt_install -s 2>&1 | sed -n 's/.*Depends: \([^ ]*:[a-z0-9]*\) .*not going to be installed.*/\1/p' |
+  { apt_install -s 2>&1 || true; } | sed -n 's/.*Depends: \([^ ]*:[a-z0-9]*\) .*not going to be installed.*/\1/p' |
     sort -u | while read -r twin; do
       installed=$(dpkg-query -W -f='${Version}' "${twin%%:*}:$native" 2>/dev/null) || continue
       versions=$(apt-cache madison "$twin" | awk -F' [|] ' '{ print $2 }' | tr -d ' ' | paste -sd ' ')
       echo "deps.sh: ${twin%%:*} is installed at $installed for $native; for ${twin##*:} the archive has ${versions:-no version}" >&2
     done
-  # A suite whose index lacks the architecture cannot give such a twin.
-  for release in /var/lib/apt/lists/*_InRelease; do
-    suite=$(sed -n 's/^Suite: //p' "$release")
+  # A suite that carries no packages of the architecture (the security suite
+  # of a release in long-term support carries fewer) never has the twins of
+  # the updates it brought: no upgrade or later try can help.
+  lacking=$(for release in /var/lib/apt/lists/*_InRelease; do
     for package in "${missing[@]}"; do
       [[ "$package" == *:* ]] || continue
       sed -n 's/^Architectures: //p' "$release" | grep -qw -- "${package##*:}" ||
-        echo "deps.sh: the suite $suite ($(sed -n 's/^Codename: //p' "$release")) has no ${package##*:} index"
-    done | sort -u >&2
-  done
+        echo "${package##*:} $(sed -n 's/^Suite: //p' "$release") ($(sed -n 's/^Codename: //p' "$release"))"
+    done
+  done | sort -u)
+  if [ -n "$lacking" ]; then
+    while read -r architecture suite; do
+      echo "deps.sh: the suite $suite has no $architecture packages, so the updates installed from it have no $architecture twin: $architecture cannot be installed beside them on this release" >&2
+    done <<<"$lacking"
+    exit 1
+  fi
   cat >&2 <<MESSAGE
 deps.sh: could not install the packages of another architecture. Each must have
 exactly the version of its twin of this machine's architecture, and for some
