@@ -137,7 +137,10 @@ install_if_possible() {
   apt_install "$@" || cannot_install
 }
 cannot_install() {
-  echo "deps.sh: could not install the missing packages. As root, run:" >&2
+  # A 404 comes from a mirror that lacks files its own index names (seen for
+  # one architecture's new builds): only a later try helps.
+  echo "deps.sh: could not install the missing packages (where apt says 'Failed to fetch ... 404'" \
+    "above, the mirror lacks those files of its index: try later). As root, run:" >&2
   echo "  $install_line" >&2
   exit 1
 }
