@@ -7,8 +7,11 @@
 #            MSI) and test them under Wine; adds the i386 architecture to dpkg
 #            for wine32 if it is missing, and leaves wine32 out on a machine
 #            that runs no 32-bit x86 code (scripts/runs-x86-32.sh)
-#   arm64    cross-build the Linux program and its tests for arm64 and run the
-#            tests under qemu; adds the arm64 architecture to dpkg if it is missing
+#   arm64 armhf i386 ppc64el riscv64 s390x
+#            cross-build the Linux program and its tests for that architecture
+#            and run the tests under qemu; adds the architecture to dpkg if it
+#            is missing; one this Debian release lacks (riscv64 before Debian
+#            13) is named and skipped
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -25,12 +28,21 @@ tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
   binutils-mingw-w64-i686 googletest wine wine64 wine32:i386 xvfb xauth icoutils imagemagick
   python3-pefile wixl msitools)
+source "$(dirname "$0")/cross-arches.sh"
 # The target's libraries through multiarch, beside the native ones; Qt's host
 # tools stay the native packages'.
-arm64_packages=(crossbuild-essential-arm64 qt6-base-dev:arm64 libmount-dev:arm64
-  libgtest-dev:arm64 qemu-user pkg-config:arm64)
+cross_packages() {
+  echo "crossbuild-essential-$1 qt6-base-dev:$1 libmount-dev:$1 libgtest-dev:$1 qemu-user pkg-config:$1"
+}
+groups="program, tests, windows or an architecture (${cross_arches[*]})"
 
-[ $# -gt 0 ] || { echo "usage: scripts/deps.sh program|tests|windows|arm64..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: scripts/deps.sh GROUP... ($groups)" >&2; exit 2; }
+for group in "$@"; do
+  case " program tests windows ${cross_arches[*]} " in
+    *" $group "*) ;;
+    *) echo "deps.sh: unknown group '$group': $groups" >&2; exit 2 ;;
+  esac
+done
 wanted=()
 for group in "$@"; do
   case "$group" in
@@ -49,8 +61,14 @@ for group in "$@"; do
         done
       fi
       ;;
-    arm64) wanted+=("${arm64_packages[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (program, tests, windows or arm64)" >&2; exit 2 ;;
+    *)
+      if ! not_in_release=$(cross_arch_in_release "$group"); then
+        echo "deps.sh: $not_in_release"
+        continue
+      fi
+      read -ra packages <<<"$(cross_packages "$group")"
+      wanted+=("${packages[@]}")
+      ;;
   esac
 done
 
@@ -114,7 +132,7 @@ done
 echo "Installing: ${missing[*]}"
 apt_install() {
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q "${apt_options[@]}" "$@" "${missing[@]}"
+    apt-get install -y -q -o DPkg::Lock::Timeout=600 "${apt_options[@]}" "$@" "${missing[@]}"
 }
 # Installs when apt, asked first without changing anything, finds a way.
 install_if_possible() {
@@ -122,7 +140,10 @@ install_if_possible() {
   apt_install "$@" || cannot_install
 }
 cannot_install() {
-  echo "deps.sh: could not install the missing packages. As root, run:" >&2
+  # A 404 comes from a mirror that lacks files its own index names (seen for
+  # one architecture's new builds): only a later try helps.
+  echo "deps.sh: could not install the missing packages (where apt says 'Failed to fetch ... 404'" \
+    "above, the mirror lacks those files of its index: try later). As root, run:" >&2
   echo "  $install_line" >&2
   exit 1
 }
@@ -130,10 +151,10 @@ cannot_install() {
 # install from the indexes that did come (apt says which failed).
 update_errors=$(mktemp)
 trap 'rm -f "$update_errors" "$update_errors.preferences"' EXIT
-if ! "${as_root[@]}" apt-get update -q; then
+if ! "${as_root[@]}" apt-get update -q -o DPkg::Lock::Timeout=600; then
   sleep 10
   update_status=0
-  "${as_root[@]}" apt-get update -q 2>"$update_errors" || update_status=$?
+  "${as_root[@]}" apt-get update -q -o DPkg::Lock::Timeout=600 2>"$update_errors" || update_status=$?
   cat "$update_errors" >&2
   [ "$update_status" -eq 0 ] ||
     echo "deps.sh: apt-get update fetched only some indexes; installing from those" >&2
@@ -176,6 +197,31 @@ if [ ${#failed_suites[@]} -gt 0 ]; then
   apt_install -o Dir::Etc::Preferences="$update_errors.preferences" && exit 0
 fi
 if [ "$foreign" -eq 1 ]; then
+  # Name the pairs that fail: each twin apt cannot install, the native version
+  # installed, and the versions the archive has of the other architecture.
+  native=$(dpkg --print-architecture)
+  { apt_install -s 2>&1 || true; } | sed -n 's/.*Depends: \([^ ]*:[a-z0-9]*\) .*not going to be installed.*/\1/p' |
+    sort -u | while read -r twin; do
+      installed=$(dpkg-query -W -f='${Version}' "${twin%%:*}:$native" 2>/dev/null) || continue
+      versions=$(apt-cache madison "$twin" | awk -F' [|] ' '{ print $2 }' | tr -d ' ' | paste -sd ' ')
+      echo "deps.sh: ${twin%%:*} is installed at $installed for $native; for ${twin##*:} the archive has ${versions:-no version}" >&2
+    done
+  # A suite that carries no packages of the architecture (the security suite
+  # of a release in long-term support carries fewer) never has the twins of
+  # the updates it brought: no upgrade or later try can help.
+  lacking=$(for release in /var/lib/apt/lists/*_InRelease; do
+    for package in "${missing[@]}"; do
+      [[ "$package" == *:* ]] || continue
+      sed -n 's/^Architectures: //p' "$release" | grep -qw -- "${package##*:}" ||
+        echo "${package##*:} $(sed -n 's/^Suite: //p' "$release") ($(sed -n 's/^Codename: //p' "$release"))"
+    done
+  done | sort -u)
+  if [ -n "$lacking" ]; then
+    while read -r architecture suite; do
+      echo "deps.sh: the suite $suite has no $architecture packages, so the updates installed from it have no $architecture twin: $architecture cannot be installed beside them on this release" >&2
+    done <<<"$lacking"
+    exit 1
+  fi
   cat >&2 <<MESSAGE
 deps.sh: could not install the packages of another architecture. Each must have
 exactly the version of its twin of this machine's architecture, and for some

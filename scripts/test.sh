@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every check headless: lint,
 # fuzzing, the sanitizer build, Windows under Wine, and the Linux suite last.
-# VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine; VARNELO_ARM64=1
-# adds the arm64 build, its tests under qemu; VARNELO_X86_32=0 tests as on a
-# machine that runs no 32-bit x86 code.
+# VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine;
+# VARNELO_ARCHES="armhf i386 ..." adds the Linux build of each architecture
+# named, its tests under qemu and its .deb (scripts/test-arches.sh), and
+# VARNELO_ARM64=1 adds arm64 to them; VARNELO_X86_32=0 tests as on a machine
+# that runs no 32-bit x86 code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -16,7 +18,9 @@ export VARNELO_X86_32=$((1 - x86_32))
 
 groups=(program tests)
 [ "${VARNELO_SKIP_WINDOWS:-0}" = 1 ] || groups+=(windows)
-[ "${VARNELO_ARM64:-0}" != 1 ] || groups+=(arm64)
+read -ra arches <<<"${VARNELO_ARCHES:-}"
+[ "${VARNELO_ARM64:-0}" != 1 ] || [[ " ${arches[*]} " == *" arm64 "* ]] || arches=(arm64 "${arches[@]}")
+groups+=("${arches[@]}")
 scripts/deps.sh "${groups[@]}"
 
 step() { printf '\n==== %s\n' "$*"; }
@@ -48,9 +52,9 @@ if [ "${VARNELO_SKIP_WINDOWS:-0}" != 1 ]; then
   scripts/test-windows.sh
 fi
 
-if [ "${VARNELO_ARM64:-0}" = 1 ]; then
-  step "Linux arm64 under qemu"
-  scripts/test-arm64.sh
+if [ ${#arches[@]} -gt 0 ]; then
+  step "Linux ${arches[*]} under qemu"
+  scripts/test-arches.sh "${arches[@]}"
 fi
 
 step "Linux tests"

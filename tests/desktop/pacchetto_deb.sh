@@ -32,12 +32,7 @@ sed -n '/^Permission is hereby granted/,$p' LICENSE | diff -u - "$work/license" 
   fail "the copyright file's license is not LICENSE's"
 
 # The package is of the architecture its program was built for, and names it.
-machine=$(readelf -h "$root/usr/bin/Varnelo" | sed -n 's/^ *Machine: *//p')
-case "$machine" in
-  *X86-64*) arch=amd64 ;;
-  AArch64) arch=arm64 ;;
-  *) echo "no Debian architecture known for machine '$machine'"; exit 1 ;;
-esac
+arch=$(tests/desktop/architettura_elf.sh "$root/usr/bin/Varnelo")
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$arch" ] ||
   fail "Architecture is $(dpkg-deb -f "$deb" Architecture), the program is $arch"
 # debian/changelog gives the package the version that CMake gives the program.

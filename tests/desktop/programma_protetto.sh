@@ -8,11 +8,8 @@
 # Usage: tests/desktop/programma_protetto.sh PROGRAM
 set -euo pipefail
 program=$1
-case "$(readelf -h "$program" | sed -n 's/^ *Machine: *//p')" in
-  *X86-64*) multiarch=x86_64-linux-gnu ;;
-  AArch64) multiarch=aarch64-linux-gnu ;;
-  *) echo "$program: no Debian architecture known for its machine"; exit 1 ;;
-esac
+arch=$("$(dirname "$0")/architettura_elf.sh" "$program")
+multiarch=$(dpkg-architecture -a"$arch" -qDEB_HOST_MULTIARCH 2>/dev/null)
 startup_marked() { readelf -n "/usr/lib/$multiarch/Scrt1.o" | grep "$1" >/dev/null; }
 status=0
 while IFS= read -r line; do

@@ -8,7 +8,10 @@ namespace Modulo1::Linux {
 
 // The highest addresses are the kernel's TASK_SIZE less one byte in its
 // default layout: 4-level paging on x86-64 (the top page stays unmapped),
-// the 3G/1G split on 32-bit x86 and ARM, 48-bit addresses on ARM64.
+// the 3G/1G split on 32-bit x86 and ARM, 48-bit addresses on ARM64, the
+// 128 TiB that mmap hands out unasked on POWER and on RISC-V with Sv48 (Sv39's
+// 256 GiB has the same low 32 bits), and s390x's 4 TiB before a process asks
+// for more. Windows has no number for POWER64, RISC-V or s390x.
 Architettura ArchitetturaCorrente() {
 #if defined(__x86_64__)
     return {ArchitetturaX86_64, 0x7FFF'FFFF'EFFFu};
@@ -26,6 +29,10 @@ Architettura ArchitetturaCorrente() {
     return {ArchitetturaMips, 0x7FFF'FFFFu};
 #elif defined(__powerpc__) && !defined(__powerpc64__)
     return {ArchitetturaPpc, 0};
+#elif defined(__powerpc64__) || (defined(__riscv) && __riscv_xlen == 64)
+    return {ArchitetturaIgnota, 0x7FFF'FFFF'FFFFu};
+#elif defined(__s390x__)
+    return {ArchitetturaIgnota, 0x3FF'FFFF'FFFFu};
 #else
     return {ArchitetturaIgnota, 0};
 #endif
