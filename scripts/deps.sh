@@ -18,12 +18,13 @@ set -euo pipefail
 
 program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
   libmount-dev fonts-dejavu-core dpkg-dev)
-# orca, xdotool, dbus-daemon and at-spi2-core: the screen-reader test, which
-# drives the program with keys and hears what Orca says.
+# orca, xdotool, dbus-daemon, at-spi2-core and util-linux (unshare, for Orca's
+# namespaces): the screen-reader test, which drives the program with keys and
+# hears what Orca says.
 tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file debhelper lintian devscripts reprotest
   diffoscope-minimal faketime disorderfs build-essential piuparts debootstrap autopkgtest
-  orca xdotool dbus-daemon at-spi2-core)
+  orca xdotool dbus-daemon at-spi2-core util-linux)
 # wine32 comes from the i386 architecture: it runs the 32-bit Varnelo.exe.
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
   binutils-mingw-w64-i686 googletest wine wine64 wine32:i386 xvfb xauth icoutils imagemagick

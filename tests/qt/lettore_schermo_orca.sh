@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The report as a blind user hears it: Orca and Varnelo in a private X display
 # and a private D-Bus session, with a home of their own, driven by keys
-# (lettore_schermo_orca.py). Every process it starts ends with it.
+# (lettore_schermo_orca.py). Every process it starts ends with it. Orca runs in
+# a PID namespace of its own: its --replace ends every Orca of the same user,
+# and must find none but the test's, never the screen reader of the person
+# running the tests nor a second run's.
 # Usage: lettore_schermo_orca.sh VARNELO RIGHE_REPORT WORK_DIR [EXAMPLE...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,10 +15,32 @@ require dbus-run-session dbus-daemon tests
 require orca orca tests
 require xdotool xdotool tests
 require python3 python3 tests
+require unshare util-linux tests
 # The accessibility bus comes by D-Bus activation, from at-spi2-core.
 [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] || {
   echo "${0##*/}: the accessibility bus is not installed; it comes with the Debian package at-spi2-core (scripts/deps.sh tests)" >&2
   exit 127
+}
+
+# A PID namespace whose first process ends every other when it ends. Root may
+# make one; another user, or root in a container that forbids it, makes it
+# inside a user namespace of its own. Without either there is no safe way to
+# start Orca: fail, never fall back to the caller's session.
+spazio_proprio=()
+candidati=("--user --map-current-user")
+[ "$(id -u)" -ne 0 ] || candidati=("" "${candidati[@]}")
+for utente in "${candidati[@]}"; do
+  # shellcheck disable=SC2206 # the options split at blanks
+  prova=(unshare $utente --pid --fork --mount-proc --kill-child)
+  if rifiuto=$("${prova[@]}" true 2>&1); then
+    spazio_proprio=("${prova[@]}")
+    break
+  fi
+done
+[ ${#spazio_proprio[@]} -gt 0 ] || {
+  echo "${0##*/}: this machine lets no process make a PID namespace (unshare: $rifiuto);" \
+    "without one Orca's --replace would end the screen readers of this user, so the test is not run" >&2
+  exit 1
 }
 
 varnelo=$(realpath "$1")
@@ -49,7 +74,7 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/home/run XDG_CONFIG_HOME=$work/home
   QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER
 # timeout makes a process group of its own, which it ends when time is up.
-timeout -k 10 240 dbus-run-session -- python3 "$here/lettore_schermo_orca.py" \
+timeout -k 10 240 "${spazio_proprio[@]}" dbus-run-session -- python3 "$here/lettore_schermo_orca.py" \
   "$varnelo" "$righe" "$work" "$@" &
 sessione=$!
 status=0
