@@ -38,7 +38,7 @@ for utente in "${candidati[@]}"; do
   fi
 done
 [ ${#spazio_proprio[@]} -gt 0 ] || {
-  echo "${0##*/}: this machine lets no process make a PID namespace (unshare: $rifiuto);" \
+  echo "${0##*/}: this machine lets no process make a PID namespace ($rifiuto);" \
     "without one Orca's --replace would end the screen readers of this user, so the test is not run" >&2
   exit 1
 }
