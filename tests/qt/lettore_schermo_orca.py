@@ -20,22 +20,21 @@ import threading
 import time
 import tty
 
-# Per example: the keys after choosing it, each with the line (from 0; from
-# the end when negative) that they lead to. Choosing leads to the first line.
-SCENARI = {
-    1: [("Down", 1), ("Down", 1), ("ctrl+Home", 0)],
-    2: [("Down", 0), ("ctrl+End", 0)],
-    3: [("Down", 1), ("Down", 2), ("Down", 3), ("ctrl+End", -1), ("Up", -2),
-        ("ctrl+Home", 0), ("Up", 0)],
-    4: [("Down", 1), ("ctrl+End", -1), ("ctrl+Home", 0)],
-}
+# The keys after choosing an example, the same for every example, each with the
+# line (from 0; from the end when negative) it leads to; in a report shorter than
+# that, the key stops at the report's edge. Choosing leads to the first line.
+PASSI = [("Down", 1), ("Down", 2), ("Down", 3), ("ctrl+Home", 0), ("ctrl+End", -1),
+         ("Down", -1), ("Up", -2), ("ctrl+Home", 0), ("Up", 0)]
 
-TITOLO = "Varnelo di implentazione routine API"
-ATTESA_PAROLA = 10.0  # longest wait for an utterance
-ATTESA_SILENZIO = 2.0  # how long nothing must be said
-PAUSA_MODIFICATORE = 0.15  # a modifier is held this long before the key, as by a hand
+ATTESA_PAROLA = 10.0  # longest wait for an utterance, or for Orca to take a key
+ATTESA_SILENZIO = 1.0  # how long nothing must be said, once Orca has taken the key
+# xdotool's names of the modifiers, as Orca's log names their keys.
+TASTI_MODIFICATORI = {"ctrl": "Control_L", "alt": "Alt_L"}
 
 ENUNCIATO = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{|[ \t]*$)", re.M | re.S)
+# A key event as Orca's log shows it when Orca takes it: its type and the key's name.
+TASTO_PRESO = re.compile(r"KEYBOARD_EVENT:\s+type=\S*(PRESSED|RELEASED)\S*(?:\n.*?){1,8}?"
+                         r"\n\s+keyval_name=\((.*?)\)")
 
 
 class Fallito(Exception):
@@ -85,6 +84,19 @@ class Orca:
         with self.blocco:
             return [e for e in ENUNCIATO.findall(self.testo[da:])]
 
+    def batti(self, azione, tasto, nome):
+        """xdotool's keydown or keyup of tasto, then the wait until Orca has
+        taken the event of the key it calls nome."""
+        tipo = "PRESSED" if azione == "keydown" else "RELEASED"
+        prima = self.posizione()
+        xdotool(azione, tasto)
+
+        def preso():
+            with self.blocco:
+                return (tipo, nome) in TASTO_PRESO.findall(self.testo[prima:])
+        if not attendi(preso, ATTESA_PAROLA):
+            raise Fallito("Orca never took the key %s %s" % (tasto, tipo.lower()))
+
     def ferma(self):
         termina(self.processo)
         os.close(self.slave)
@@ -130,23 +142,33 @@ def xdotool(*argomenti, secondi=15):
                           capture_output=True, text=True).stdout
 
 
-def premi(tasto):
-    """Presses a key, or a chord such as ctrl+End, at a hand's pace."""
+def premi(orca, tasto, esito):
+    """Presses a key, or a chord such as ctrl+End, as a hand does: each key goes
+    down and up once Orca has taken the one before, and the modifiers stay held
+    until esito() has heard what the key did. Orca reads a caret move with the
+    modifiers of the last key event it has taken: a Ctrl let go before it takes
+    the move turns ctrl+Home into Home, and it says a character, not the line."""
     *modificatori, chiave = tasto.split("+")
     for m in modificatori:
-        xdotool("keydown", m)
-    if modificatori:
-        time.sleep(PAUSA_MODIFICATORE)
-    xdotool("key", chiave)
+        orca.batti("keydown", m, TASTI_MODIFICATORI[m])
+    orca.batti("keydown", chiave, chiave)
+    orca.batti("keyup", chiave, chiave)
+    risultato = esito()
     for m in reversed(modificatori):
-        xdotool("keyup", m)
+        orca.batti("keyup", m, TASTI_MODIFICATORI[m])
+    return risultato
 
 
 def main():
     varnelo, righe_report, cartella = sys.argv[1:4]
-    esempi = [int(a) for a in sys.argv[4:]] or sorted(SCENARI)
-    righe = {n: subprocess.run([righe_report, str(n)], check=True, capture_output=True,
-                               text=True).stdout.splitlines() for n in esempi}
+    esempi = [int(a) for a in sys.argv[4:]] or [1, 2, 3, 4]
+
+    def testi(richiesta):
+        return subprocess.run([righe_report, richiesta], check=True, capture_output=True,
+                              text=True).stdout.splitlines()
+
+    titolo = testi("titolo")[0]
+    righe = {n: testi(str(n)) for n in esempi}
     avviati = []
     errori = []
     orca = None
@@ -169,55 +191,58 @@ def main():
                                          stdout=log_varnelo, stderr=subprocess.STDOUT)
         avviati.append(programma)
         finestra = xdotool("search", "--sync", "--onlyvisible", "--name",
-                           "^" + TITOLO + "$").split()[0]
+                           "^" + re.escape(titolo) + "$").split()[0]
         xdotool("windowfocus", "--sync", finestra)
-        if not attendi(lambda: any(TITOLO in e for e in orca.enunciati(inizio)), 20):
-            raise Fallito("Orca never spoke the window's title; it said: %r"
-                          % orca.enunciati(inizio))
+        if not attendi(lambda: any(titolo in e for e in orca.enunciati(inizio)), 20):
+            raise Fallito("Orca never spoke the window's title %r; it said: %r"
+                          % (titolo, orca.enunciati(inizio)))
+
+        def riga_detta(passo, prima, riga, atteso):
+            if attendi(lambda: any(detto(e, atteso) for e in orca.enunciati(prima)),
+                       ATTESA_PAROLA):
+                print("ok   %s: Orca said line %d %r" % (passo, riga + 1, atteso), flush=True)
+            else:
+                errori.append("%s: expected line %d %r; Orca said %r"
+                              % (passo, riga + 1, atteso, orca.enunciati(prima)))
+                print("FAIL " + errori[-1], flush=True)
+
+        def niente_detto(passo, prima, riga, righe_n):
+            time.sleep(ATTESA_SILENZIO)
+            dette = [e for e in orca.enunciati(prima) if any(detto(e, r) for r in righe_n)]
+            if dette:
+                errori.append("%s: the line stays, so nothing should be said; Orca said %r"
+                              % (passo, dette))
+                print("FAIL " + errori[-1], flush=True)
+            else:
+                print("ok   %s: stays on line %d, nothing said" % (passo, riga + 1), flush=True)
 
         for n in esempi:
             righe_n = righe[n]
             # Alt+V opens the menu at its first item; the user hears it, then
             # presses the example's number.
             prima = orca.posizione()
-            premi("alt+v")
-            if not attendi(lambda: any("1. esempio" in e for e in orca.enunciati(prima)),
-                           ATTESA_PAROLA):
+            if not premi(orca, "alt+v",
+                         lambda: attendi(lambda: any("1. esempio" in e
+                                                     for e in orca.enunciati(prima)),
+                                         ATTESA_PAROLA)):
                 errori.append("example %d, alt+v: Orca never spoke the menu's first item; "
                               "it said %r" % (n, orca.enunciati(prima)))
                 print("FAIL " + errori[-1], flush=True)
-            passi = [(str(n), 0)] + SCENARI[n]
             attuale = None
-            for tasto, riga in passi:
-                riga %= len(righe_n)
-                prima = orca.posizione()
-                premi(tasto)
+            for tasto, bersaglio in [(str(n), 0)] + PASSI:
+                quante = len(righe_n)
+                riga = min(bersaglio, quante - 1) if bersaglio >= 0 else max(quante + bersaglio, 0)
                 passo = "example %d, %s" % (n, tasto)
+                prima = orca.posizione()
                 if riga != attuale:
-                    atteso = righe_n[riga]
-                    if attendi(lambda: any(detto(e, atteso) for e in orca.enunciati(prima)),
-                               ATTESA_PAROLA):
-                        print("ok   %s: Orca said line %d %r" % (passo, riga + 1, atteso),
-                              flush=True)
-                    else:
-                        errori.append("%s: expected line %d %r; Orca said %r"
-                                      % (passo, riga + 1, atteso, orca.enunciati(prima)))
-                        print("FAIL " + errori[-1], flush=True)
+                    premi(orca, tasto, lambda: riga_detta(passo, prima, riga, righe_n[riga]))
                 else:
-                    time.sleep(ATTESA_SILENZIO)
-                    dette = [e for e in orca.enunciati(prima)
-                             if any(detto(e, r) for r in righe_n)]
-                    if dette:
-                        errori.append("%s: the line stays, so nothing should be said; "
-                                      "Orca said %r" % (passo, dette))
-                        print("FAIL " + errori[-1], flush=True)
-                    else:
-                        print("ok   %s: stays on line %d, nothing said" % (passo, riga + 1),
-                              flush=True)
+                    premi(orca, tasto, lambda: niente_detto(passo, prima, riga, righe_n))
                 attuale = riga
 
-        # Keys that move no line still reach the window: Alt+S ends the program.
-        premi("alt+s")
+        # Keys that move no line still reach the window: Alt+S ends the program,
+        # so Orca hears no more of its keys.
+        xdotool("key", "alt+s")
         try:
             if programma.wait(10) == 0:
                 print("ok   alt+s with the report focused ended the program", flush=True)
