@@ -32,9 +32,10 @@ ATTESA_SILENZIO = 1.0  # how long nothing must be said, once Orca has taken the 
 TASTI_MODIFICATORI = {"ctrl": "Control_L", "alt": "Alt_L"}
 
 ENUNCIATO = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{|[ \t]*$)", re.M | re.S)
-# A key event as Orca's log shows it when Orca takes it: its type and the key's name.
+# A key event as Orca's log shows it when Orca takes it: its type and the key's
+# name, in brackets (Debian 12's Orca) or quotes (later ones).
 TASTO_PRESO = re.compile(r"KEYBOARD_EVENT:\s+type=\S*(PRESSED|RELEASED)\S*(?:\n.*?){1,8}?"
-                         r"\n\s+keyval_name=\((.*?)\)")
+                         r"\n\s+keyval_name=[(']([^)'\n]*)[)']")
 
 
 class Fallito(Exception):
@@ -85,8 +86,8 @@ class Orca:
             return [e for e in ENUNCIATO.findall(self.testo[da:])]
 
     def batti(self, azione, tasto, nome):
-        """xdotool's keydown or keyup of tasto, then the wait until Orca has
-        taken the event of the key it calls nome."""
+        """xdotool's keydown, keyup or key (both) of tasto, then the wait until
+        Orca has taken the last event of the key it calls nome."""
         tipo = "PRESSED" if azione == "keydown" else "RELEASED"
         prima = self.posizione()
         xdotool(azione, tasto)
@@ -143,16 +144,16 @@ def xdotool(*argomenti, secondi=15):
 
 
 def premi(orca, tasto, esito):
-    """Presses a key, or a chord such as ctrl+End, as a hand does: each key goes
-    down and up once Orca has taken the one before, and the modifiers stay held
-    until esito() has heard what the key did. Orca reads a caret move with the
-    modifiers of the last key event it has taken: a Ctrl let go before it takes
-    the move turns ctrl+Home into Home, and it says a character, not the line."""
+    """Presses a key, or a chord such as ctrl+End, as a hand does: each key once
+    Orca has taken the one before, and the modifiers held until esito() has
+    heard what the key did. Orca reads a caret move with the modifiers of the
+    last key event it has taken: a Ctrl let go before it takes the move turns
+    ctrl+Home into Home, and it says a character, not the line. The key itself
+    is tapped, never held: held, the display would repeat it."""
     *modificatori, chiave = tasto.split("+")
     for m in modificatori:
         orca.batti("keydown", m, TASTI_MODIFICATORI[m])
-    orca.batti("keydown", chiave, chiave)
-    orca.batti("keyup", chiave, chiave)
+    orca.batti("key", chiave, chiave)
     risultato = esito()
     for m in reversed(modificatori):
         orca.batti("keyup", m, TASTI_MODIFICATORI[m])
