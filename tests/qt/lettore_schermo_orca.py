@@ -10,6 +10,7 @@ Usage: lettore_schermo_orca.py VARNELO RIGHE_REPORT WORK_DIR [EXAMPLE...]
 (RIGHE_REPORT prints the lines an example prints; WORK_DIR keeps the logs).
 """
 
+import codecs
 import os
 import pty
 import re
@@ -61,6 +62,8 @@ class Orca:
         self.lettore.start()
 
     def _leggi(self):
+        # A read may end inside a character: "più" must not become "pi?".
+        decodifica = codecs.getincrementaldecoder("utf-8")("replace")
         while True:
             try:
                 dati = os.read(self.master, 65536)
@@ -68,9 +71,10 @@ class Orca:
                 return
             if not dati:
                 return
+            testo = decodifica.decode(dati)
             with self.blocco:
-                self.testo += dati.decode("utf-8", "replace")
-            self.log.write(dati.decode("utf-8", "replace"))
+                self.testo += testo
+            self.log.write(testo)
             self.log.flush()
 
     def posizione(self):
