@@ -90,9 +90,11 @@ class Orca:
             return [e for e in ENUNCIATO.findall(self.testo[da:])]
 
     def batti(self, azione, tasto, nome):
-        """xdotool's keydown, keyup or key (both) of tasto, then the wait until
-        Orca has taken the last event of the key it calls nome."""
-        tipo = "PRESSED" if azione == "keydown" else "RELEASED"
+        """xdotool's keydown, keyup or key (a tap) of tasto, then the wait until
+        Orca has taken the press (the release for keyup) of the key it calls
+        nome. A tap's release may go to a menu that its press has closed, and
+        then no one reports it."""
+        tipo = "RELEASED" if azione == "keyup" else "PRESSED"
         prima = self.posizione()
         xdotool(azione, tasto)
 
