@@ -91,18 +91,20 @@ class Orca:
 
     def batti(self, azione, tasto, nome):
         """xdotool's keydown, keyup or key (a tap) of tasto, then the wait until
-        Orca has taken the press (the release for keyup) of the key it calls
-        nome. A tap's release may go to a menu that its press has closed, and
-        then no one reports it."""
-        tipo = "RELEASED" if azione == "keyup" else "PRESSED"
+        Orca has taken the event of the key it calls nome: its press, its
+        release, or for a tap either, since the menu's shortcut keeps the press
+        of Alt+V from it and the menu that a number closes may take its release."""
+        tipi = {"keydown": ("PRESSED",), "keyup": ("RELEASED",)}.get(azione,
+                                                                   ("PRESSED", "RELEASED"))
         prima = self.posizione()
         xdotool(azione, tasto)
 
         def preso():
             with self.blocco:
-                return (tipo, nome) in TASTO_PRESO.findall(self.testo[prima:])
+                return any(tipo in tipi and chiave == nome
+                           for tipo, chiave in TASTO_PRESO.findall(self.testo[prima:]))
         if not attendi(preso, ATTESA_PAROLA):
-            raise Fallito("Orca never took the key %s %s" % (tasto, tipo.lower()))
+            raise Fallito("Orca never took the key %s (%s)" % (tasto, azione))
 
     def ferma(self):
         termina(self.processo)
