@@ -1,6 +1,6 @@
 # Sourced by the scripts that need an X display of their own: a private Xvfb,
 # on a display number it picks itself, that ends with the script.
-# Usage: display_privato  (sets DISPLAY; needs Xvfb, from the package xvfb)
+# Usage: display_privato [XVFB_OPTION...]  (sets DISPLAY; needs Xvfb, from the package xvfb)
 display_pid=""
 
 ferma_display() {
@@ -15,7 +15,7 @@ display_privato() {
   numero=$(mktemp)
   # -displayfd: Xvfb picks a free display number and writes it when ready. In
   # a session of its own, so that it never holds the caller's terminal.
-  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numero" \
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$numero" \
     </dev/null >/dev/null 2>&1 &
   display_pid=$!
   for _ in $(seq 100); do

@@ -65,7 +65,10 @@ finisci() {
   ferma_display
 }
 trap finisci EXIT
-display_privato
+# A key held while Orca is slow to take it must not repeat: a repeated Alt
+# closes the menu that Alt+V has just opened. XKB's longest delay, 65 s, is
+# longer than any key is held here.
+display_privato -ardelay 65535
 
 # Qt on the X display, its accessibility on whatever a screen reader says; the
 # session's own bus and home, so that nothing of the caller's is used or changed.
