@@ -7,7 +7,8 @@ Orca says after each: the line the keys reach, or nothing at all where a key
 leaves the line where it is.
 
 Usage: lettore_schermo_orca.py VARNELO RIGHE_REPORT WORK_DIR [EXAMPLE...]
-(RIGHE_REPORT prints the lines an example prints; WORK_DIR keeps the logs).
+(RIGHE_REPORT prints the lines an example prints, and the window's title;
+WORK_DIR keeps the logs).
 """
 
 import codecs
@@ -157,7 +158,7 @@ def premi(orca, tasto, esito):
     heard what the key did. Orca reads a caret move with the modifiers of the
     last key event it has taken: a Ctrl let go before it takes the move turns
     ctrl+Home into Home, and it says a character, not the line. The key itself
-    is tapped, never held: held, the display would repeat it."""
+    is tapped."""
     *modificatori, chiave = tasto.split("+")
     for m in modificatori:
         orca.batti("keydown", m, TASTI_MODIFICATORI[m])
