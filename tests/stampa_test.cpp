@@ -114,3 +114,11 @@ TEST(RigaAttiva, KeysMoveALineOrToAnEndAndStopAtTheEdges) {
         EXPECT_EQ(f.RigaAttiva(), 0u) << "every clear, so every choice, starts at the first line";
     }
 }
+
+// An empty line is one cell wide: its focus indicator and location give a
+// magnifier something to follow.
+TEST(RigaAttiva, AnEmptyLineTakesOneCellOnTheScreen) {
+    EXPECT_EQ(Varnelo::CelleDellaRiga(0), 1u);
+    EXPECT_EQ(Varnelo::CelleDellaRiga(1), 1u);
+    EXPECT_EQ(Varnelo::CelleDellaRiga(62), 62u);
+}

@@ -150,10 +150,8 @@ TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrintedWithTheFocusOnItsFi
                       STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE |
                           (i == 1 ? STATE_SYSTEM_FOCUSED : 0));
             const std::vector<LONG> p = Posto(a.Get(), i);
-            // An empty line is one cell wide, so that a magnifier has it to follow.
-            const auto Celle = static_cast<LONG>(Riga.empty() ? 1 : Riga.size());
             EXPECT_EQ(p, (std::vector<LONG>{Origine.x, Origine.y + (i - 1) * Altezza,
-                                            Celle * Colonna, Altezza}));
+                                            static_cast<LONG>(Riga.size()) * Colonna, Altezza}));
             VARIANT Colpito{};
             EXPECT_EQ(Esito(a->accHitTest(p[0] + p[2] / 2, p[1] + p[3] / 2, &Colpito), Colpito), i);
         }
