@@ -84,15 +84,15 @@ TEST(RigaAttiva, KeysMoveALineOrToAnEndAndStopAtTheEdges) {
         std::size_t A;
     };
     const Caso Casi[] = {
-        {8, 0, Tasto::Giu, Solo, Spostato, 1},   {8, 3, Tasto::Giu, Solo, Spostato, 4},
-        {8, 7, Tasto::Giu, Solo, Fermo, 7},      {8, 3, Tasto::Su, Solo, Spostato, 2},
-        {8, 0, Tasto::Su, Solo, Fermo, 0},       {8, 3, Tasto::End, Ctrl, Spostato, 7},
-        {8, 7, Tasto::Home, Ctrl, Spostato, 0},  {8, 3, Tasto::Home, Solo, No, 3},
-        {8, 3, Tasto::End, Solo, No, 3},         {8, 3, Tasto::Giu, Ctrl, No, 3},
-        {8, 3, Tasto::Su, Ctrl, No, 3},          {8, 3, Tasto::Giu, Maiuscole, No, 3},
-        {8, 3, Tasto::Su, Alt, No, 3},           {8, 3, Tasto::End, CtrlMaiuscole, No, 3},
-        {1, 0, Tasto::Giu, Solo, Fermo, 0},      {1, 0, Tasto::End, Ctrl, Fermo, 0},
-        {0, 0, Tasto::Giu, Solo, Fermo, 0},      {0, 0, Tasto::Su, Solo, Fermo, 0},
+        {8, 0, Tasto::Giu, Solo, Spostato, 1},  {8, 3, Tasto::Giu, Solo, Spostato, 4},
+        {8, 7, Tasto::Giu, Solo, Fermo, 7},     {8, 3, Tasto::Su, Solo, Spostato, 2},
+        {8, 0, Tasto::Su, Solo, Fermo, 0},      {8, 3, Tasto::End, Ctrl, Spostato, 7},
+        {8, 7, Tasto::Home, Ctrl, Spostato, 0}, {8, 3, Tasto::Home, Solo, No, 3},
+        {8, 3, Tasto::End, Solo, No, 3},        {8, 3, Tasto::Giu, Ctrl, No, 3},
+        {8, 3, Tasto::Su, Ctrl, No, 3},         {8, 3, Tasto::Giu, Maiuscole, No, 3},
+        {8, 3, Tasto::Su, Alt, No, 3},          {8, 3, Tasto::End, CtrlMaiuscole, No, 3},
+        {1, 0, Tasto::Giu, Solo, Fermo, 0},     {1, 0, Tasto::End, Ctrl, Fermo, 0},
+        {0, 0, Tasto::Giu, Solo, Fermo, 0},     {0, 0, Tasto::Su, Solo, Fermo, 0},
         {0, 0, Tasto::End, Ctrl, Fermo, 0},
     };
     for (const Caso& c : Casi) {

@@ -1,14 +1,14 @@
 // The window as a user meets it: caption, menu, keys, size, painting, closing.
 #include <gtest/gtest.h>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -216,7 +216,8 @@ std::vector<int> CursoriAnnunciati;
 TEST_F(Finestra, TheCaretIsAnnouncedForEveryChoiceAndEveryMoveOnly) {
     VistaReport* Vista = f.Vista();
     // As when a reader listens: Qt tells nothing to nobody.
-    QPlatformAccessibility* Piattaforma = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* Piattaforma =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     ASSERT_NE(Piattaforma, nullptr);
     Piattaforma->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* Evento) {
@@ -266,8 +267,8 @@ TEST_F(Finestra, TheCaretsLineOutsideTheViewIsOffScreen) {
     f.resize(f.width(), f.height() - Vista->height() + Vista->RettangoloRiga(3).bottom());
     QApplication::processEvents();
     QAccessibleInterface* Accessibile = QAccessible::queryAccessibleInterface(Vista);
-    for (const auto& [Tasto, FuoriVista] : {std::pair{Qt::Key_End, true},
-                                            std::pair{Qt::Key_Home, false}}) {
+    for (const auto& [Tasto, FuoriVista] :
+         {std::pair{Qt::Key_End, true}, std::pair{Qt::Key_Home, false}}) {
         QTest::keyClick(Vista, Tasto, Qt::ControlModifier);
         EXPECT_EQ(Accessibile->state().offscreen, FuoriVista) << Tasto;
     }

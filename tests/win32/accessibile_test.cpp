@@ -168,10 +168,10 @@ TEST_F(AccessibileWin32, LinesOutsideTheClientAreaAreOffScreen) {
     RECT Interno{};
     ASSERT_TRUE(GetWindowRect(f.Handle(), &Esterno) && GetClientRect(f.Handle(), &Interno));
     // Three lines and half of the fourth.
-    ASSERT_TRUE(SetWindowPos(f.Handle(), nullptr, 0, 0, Esterno.right - Esterno.left,
-                             Esterno.bottom - Esterno.top - Interno.bottom + 3 * Altezza +
-                                 Altezza / 2,
-                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(
+        SetWindowPos(f.Handle(), nullptr, 0, 0, Esterno.right - Esterno.left,
+                     Esterno.bottom - Esterno.top - Interno.bottom + 3 * Altezza + Altezza / 2,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
     for (int i = 0; i < 7; ++i) {
         SendMessageW(f.Handle(), WM_KEYDOWN, VK_DOWN, 0);
     }

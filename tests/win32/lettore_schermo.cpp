@@ -16,6 +16,7 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -172,16 +173,6 @@ HRESULT LeggiFuochi(HWND Finestra, int Passo, bool Atteso, std::string& Blocco) 
     return S_OK;
 }
 
-// The lines each key of PassiLettore leads to after choosing Index.
-const RigheDeiPassi* PassiDi(int Index) {
-    for (const RigheDeiPassi& Voce : RigheAttese) {
-        if (Voce.Index == Index) {
-            return &Voce;
-        }
-    }
-    return nullptr;
-}
-
 // The names of every child of the client object, in the order readers get them.
 HRESULT LeggiFigli(IAccessible* Client, std::vector<std::string>& Nomi) {
     LONG Numero = 0;
@@ -233,8 +224,8 @@ int LeggiEChiudi(HWND Finestra, DWORD Processo) {
         if (const HRESULT Letto = LeggiFuochi(Finestra, 0, true, Blocco); FAILED(Letto)) {
             return Fallito("reading the focus after the choice", Letto);
         }
-        const RigheDeiPassi* Passi = PassiDi(Voce.Index);
-        if (Passi == nullptr) {
+        const auto Passi = std::ranges::find(RigheAttese, Voce.Index, &RigheDeiPassi::Index);
+        if (Passi == RigheAttese.end()) {
             return Fallito("no keys for this example", E_UNEXPECTED);
         }
         for (std::size_t k = 0; k < PassiLettore.size(); ++k) {

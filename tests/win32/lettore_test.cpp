@@ -235,7 +235,6 @@ TEST(DllPiantata, AnOleaccBesideTheProgramIsNeverLoaded) {
         << "the planted oleacc.dll was loaded";
 }
 
-
 // LoadLibraryW(Nome) run in Processo, as the program's own code would call it;
 // the thread's exit code (0 where nothing was loaded), or 0 with a failure
 // where it could not run. kernel32 lies at one address in every process.
