@@ -20,8 +20,9 @@ program_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations
   libmount-dev fonts-dejavu-core dpkg-dev)
 # orca, xdotool, dbus-daemon, at-spi2-core and util-linux (unshare, for Orca's
 # namespaces): the screen-reader test, which drives the program with keys and
-# hears what Orca says.
-tests_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
+# hears what Orca says. qt6-base-private-dev: the Qt tests turn accessibility
+# on, as a listening reader does, to hear the events.
+tests_packages=(qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-tidy
   cppcheck xvfb desktop-file-utils appstream dpkg-dev file debhelper lintian devscripts reprotest
   diffoscope-minimal faketime disorderfs build-essential piuparts debootstrap autopkgtest
   orca xdotool dbus-daemon at-spi2-core util-linux)
@@ -33,7 +34,7 @@ source "$(dirname "$0")/cross-arches.sh"
 # The target's libraries through multiarch, beside the native ones; Qt's host
 # tools stay the native packages'.
 cross_packages() {
-  echo "crossbuild-essential-$1 qt6-base-dev:$1 libmount-dev:$1 libgtest-dev:$1 qemu-user pkg-config:$1"
+  echo "crossbuild-essential-$1 qt6-base-dev:$1 qt6-base-private-dev:$1 libmount-dev:$1 libgtest-dev:$1 qemu-user pkg-config:$1"
 }
 groups="program, tests, windows or an architecture (${cross_arches[*]})"
 

@@ -6,24 +6,21 @@
 #include "main_window/carattere_adatto.h"
 
 TEST(CarattereAdatto, CellFitsWhenColumnsAndLinesFillTheAreaAtMost) {
-    using Varnelo::ColonneVisibili;
-    using Varnelo::RigheVisibili;
-    constexpr int Colonna = 7;
-    constexpr int Riga = 13;
-    constexpr int Larghezza = ColonneVisibili * Colonna;
-    constexpr int Altezza = RigheVisibili * Riga;
+    // 62 columns (a value of 13 characters from column 50) and 8 lines of a
+    // 7 by 13 pixel cell fill 434 by 104 pixels.
     struct Caso {
         const char* Nome;
-        int Colonna, Riga, Larghezza, Altezza;
+        double Colonna;
+        int Riga, Larghezza, Altezza;
         bool Adatto;
     };
     const Caso Casi[] = {
-        {"exactly", Colonna, Riga, Larghezza, Altezza, true},
-        {"with room", Colonna, Riga, Larghezza + 1, Altezza + 1, true},
-        {"one pixel too narrow", Colonna, Riga, Larghezza - 1, Altezza, false},
-        {"one pixel too low", Colonna, Riga, Larghezza, Altezza - 1, false},
-        {"unmeasured width", 0, Riga, Larghezza, Altezza, false},
-        {"unmeasured height", Colonna, 0, Larghezza, Altezza, false},
+        {"exactly", 7, 13, 434, 104, true},
+        {"with room", 7, 13, 435, 105, true},
+        {"one pixel too narrow", 7, 13, 433, 104, false},
+        {"one pixel too low", 7, 13, 434, 103, false},
+        {"unmeasured width", 0, 13, 434, 104, false},
+        {"unmeasured height", 7, 0, 434, 104, false},
     };
     for (const Caso& c : Casi) {
         EXPECT_EQ(Varnelo::CarattereAdatto(c.Colonna, c.Riga, c.Larghezza, c.Altezza), c.Adatto)

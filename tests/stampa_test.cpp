@@ -69,39 +69,56 @@ TEST(Stampa, ClsErasesEverythingAndRestartsAtTheTop) {
 }
 
 TEST(RigaAttiva, KeysMoveALineOrToAnEndAndStopAtTheEdges) {
+    using Varnelo::EsitoTasto;
     using Varnelo::Tasto;
+    constexpr Varnelo::Modificatori Solo{}, Ctrl{.Ctrl = true}, Maiuscole{.Maiuscole = true},
+        Alt{.Alt = true}, CtrlMaiuscole{.Ctrl = true, .Maiuscole = true};
+    constexpr auto No = EsitoTasto::NonDiRiga, Fermo = EsitoTasto::Fermo,
+                   Spostato = EsitoTasto::Spostato;
     struct Caso {
         std::size_t Righe;  // printed lines
         std::size_t Da;     // reached with Down from the first line
         Tasto T;
-        bool Ctrl;
-        bool Gestito;  // a line key, which the shell passes on when false
+        Varnelo::Modificatori Con;
+        EsitoTasto Esito;  // the shell passes on what is no line key, and tells only a move
         std::size_t A;
     };
     const Caso Casi[] = {
-        {8, 0, Tasto::Giu, false, true, 1},  {8, 3, Tasto::Giu, false, true, 4},
-        {8, 7, Tasto::Giu, false, true, 7},  {8, 3, Tasto::Su, false, true, 2},
-        {8, 0, Tasto::Su, false, true, 0},   {8, 3, Tasto::End, true, true, 7},
-        {8, 7, Tasto::Home, true, true, 0},  {8, 3, Tasto::Home, false, false, 3},
-        {8, 3, Tasto::End, false, false, 3}, {8, 3, Tasto::Giu, true, false, 3},
-        {8, 3, Tasto::Su, true, false, 3},   {1, 0, Tasto::Giu, false, true, 0},
-        {1, 0, Tasto::End, true, true, 0},   {0, 0, Tasto::Giu, false, true, 0},
-        {0, 0, Tasto::Su, false, true, 0},   {0, 0, Tasto::End, true, true, 0},
+        {8, 0, Tasto::Giu, Solo, Spostato, 1},  {8, 3, Tasto::Giu, Solo, Spostato, 4},
+        {8, 7, Tasto::Giu, Solo, Fermo, 7},     {8, 3, Tasto::Su, Solo, Spostato, 2},
+        {8, 0, Tasto::Su, Solo, Fermo, 0},      {8, 3, Tasto::End, Ctrl, Spostato, 7},
+        {8, 7, Tasto::Home, Ctrl, Spostato, 0}, {8, 3, Tasto::Home, Solo, No, 3},
+        {8, 3, Tasto::End, Solo, No, 3},        {8, 3, Tasto::Giu, Ctrl, No, 3},
+        {8, 3, Tasto::Su, Ctrl, No, 3},         {8, 3, Tasto::Giu, Maiuscole, No, 3},
+        {8, 3, Tasto::Su, Alt, No, 3},          {8, 3, Tasto::End, CtrlMaiuscole, No, 3},
+        {1, 0, Tasto::Giu, Solo, Fermo, 0},     {1, 0, Tasto::End, Ctrl, Fermo, 0},
+        {0, 0, Tasto::Giu, Solo, Fermo, 0},     {0, 0, Tasto::Su, Solo, Fermo, 0},
+        {0, 0, Tasto::End, Ctrl, Fermo, 0},
     };
     for (const Caso& c : Casi) {
-        SCOPED_TRACE(testing::Message() << c.Righe << " lines, from " << c.Da << ", key "
-                                        << static_cast<int>(c.T) << (c.Ctrl ? " with Ctrl" : ""));
+        SCOPED_TRACE(testing::Message()
+                     << c.Righe << " lines, from " << c.Da << ", key " << static_cast<int>(c.T)
+                     << (c.Con.Ctrl ? " +Ctrl" : "") << (c.Con.Maiuscole ? " +Shift" : "")
+                     << (c.Con.Alt ? " +Alt" : ""));
         Form1 f;
         for (std::size_t i = 0; i < c.Righe; ++i) {
             f.StampaTesto(u"riga");
         }
         for (std::size_t i = 0; i < c.Da; ++i) {
-            f.SpostaRiga(Tasto::Giu, false);
+            f.SpostaRiga(Tasto::Giu, Solo);
         }
         ASSERT_EQ(f.RigaAttiva(), c.Da);
-        EXPECT_EQ(f.SpostaRiga(c.T, c.Ctrl), c.Gestito);
+        EXPECT_EQ(f.SpostaRiga(c.T, c.Con), c.Esito);
         EXPECT_EQ(f.RigaAttiva(), c.A);
         f.Cls();
         EXPECT_EQ(f.RigaAttiva(), 0u) << "every clear, so every choice, starts at the first line";
     }
+}
+
+// An empty line is one cell wide: its focus indicator and location give a
+// magnifier something to follow.
+TEST(RigaAttiva, AnEmptyLineTakesOneCellOnTheScreen) {
+    EXPECT_EQ(Varnelo::CelleDellaRiga(0), 1u);
+    EXPECT_EQ(Varnelo::CelleDellaRiga(1), 1u);
+    EXPECT_EQ(Varnelo::CelleDellaRiga(62), 62u);
 }

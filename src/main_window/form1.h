@@ -28,9 +28,9 @@ public:
     // The line keyboard focus is on, counted from 0: the first after every
     // choice, and 0 too while nothing is printed.
     std::size_t RigaAttiva() const { return rigaAttiva_; }
-    // Moves the current line as the key says. False for a key that moves no
-    // line, which the shell then handles as it would otherwise.
-    bool SpostaRiga(Varnelo::Tasto T, bool Ctrl);
+    // Moves the current line as the key with its modifiers says; a key that
+    // is no line key the shell handles as it would otherwise.
+    Varnelo::EsitoTasto SpostaRiga(Varnelo::Tasto T, Varnelo::Modificatori Con);
 
     // The print model.
     void Cls();

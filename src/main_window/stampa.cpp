@@ -31,13 +31,14 @@ void Form1::Cls() {
     rigaAttiva_ = 0;
 }
 
-bool Form1::SpostaRiga(Varnelo::Tasto T, bool Ctrl) {
-    const auto Spostamento = Varnelo::SpostamentoDelTasto(T, Ctrl);
+Varnelo::EsitoTasto Form1::SpostaRiga(Varnelo::Tasto T, Varnelo::Modificatori Con) {
+    const auto Spostamento = Varnelo::SpostamentoDelTasto(T, Con);
     if (!Spostamento) {
-        return false;
+        return Varnelo::EsitoTasto::NonDiRiga;
     }
+    const std::size_t Prima = rigaAttiva_;
     rigaAttiva_ = Varnelo::RigaDopo(*Spostamento, rigaAttiva_, righe_.size());
-    return true;
+    return rigaAttiva_ == Prima ? Varnelo::EsitoTasto::Fermo : Varnelo::EsitoTasto::Spostato;
 }
 
 void Form1::StampaTesto(std::u16string_view Testo) {

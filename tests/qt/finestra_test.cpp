@@ -1,11 +1,17 @@
 // The window as a user meets it: caption, menu, keys, size, painting, closing.
 #include <gtest/gtest.h>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "finestra_principale.h"
 #include "menu_varnelo.h"
@@ -200,6 +206,72 @@ TEST_F(Finestra, TheFocusFrameAppearsWithTheFirstLineKeyWhereTheLineIsLocated) {
 
     Vista->clearFocus();
     EXPECT_EQ(Vista->grab().toImage(), Scelto) << "the frame goes with focus";
+}
+
+// The lines a magnifier that follows the caret is sent to: one for every
+// choice, even of the report it shows, and one for every move, none for a key
+// that moves nothing.
+std::vector<int> CursoriAnnunciati;
+
+TEST_F(Finestra, TheCaretIsAnnouncedForEveryChoiceAndEveryMoveOnly) {
+    VistaReport* Vista = f.Vista();
+    // As when a reader listens: Qt tells nothing to nobody.
+    QPlatformAccessibility* Piattaforma =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(Piattaforma, nullptr);
+    Piattaforma->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent* Evento) {
+        if (Evento->type() == QAccessible::TextCaretMoved) {
+            CursoriAnnunciati.push_back(
+                static_cast<QAccessibleTextCursorEvent*>(Evento)->cursorPosition());
+        }
+    });
+    const auto Scegli4 = [this] { MenuVarnelo(f)->actions()[3]->trigger(); };
+    const auto Premi = [Vista](Qt::Key Tasto, Qt::KeyboardModifiers Con = Qt::NoModifier) {
+        return [=] { QTest::keyClick(Vista, Tasto, Con); };
+    };
+    struct Passo {
+        const char* Nome;
+        std::function<void()> Fai;
+        std::vector<int> Righe;  // the lines announced, from 0
+    };
+    const Passo Passi[] = {
+        {"choice", Scegli4, {0}},
+        {"Down", Premi(Qt::Key_Down), {1}},
+        {"Shift+Down", Premi(Qt::Key_Down, Qt::ShiftModifier), {}},
+        {"Up", Premi(Qt::Key_Up), {0}},
+        {"Up at the first line", Premi(Qt::Key_Up), {}},
+        {"Ctrl+End", Premi(Qt::Key_End, Qt::ControlModifier), {7}},
+        {"Down at the last line", Premi(Qt::Key_Down), {}},
+        {"the same choice again", Scegli4, {0}},
+    };
+    for (const Passo& p : Passi) {
+        SCOPED_TRACE(p.Nome);
+        CursoriAnnunciati.clear();
+        p.Fai();
+        std::vector<int> Attesi;
+        for (const int Riga : p.Righe) {
+            Attesi.push_back(Vista->InizioRighe()[static_cast<std::size_t>(Riga)]);
+        }
+        EXPECT_EQ(CursoriAnnunciati, Attesi);
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    Piattaforma->setActive(false);
+}
+
+// Made smaller than the report, the view cannot show the last line: there the
+// caret is off-screen, and no frame is drawn for it.
+TEST_F(Finestra, TheCaretsLineOutsideTheViewIsOffScreen) {
+    MenuVarnelo(f)->actions()[3]->trigger();
+    VistaReport* Vista = f.Vista();
+    f.resize(f.width(), f.height() - Vista->height() + Vista->RettangoloRiga(3).bottom());
+    QApplication::processEvents();
+    QAccessibleInterface* Accessibile = QAccessible::queryAccessibleInterface(Vista);
+    for (const auto& [Tasto, FuoriVista] :
+         {std::pair{Qt::Key_End, true}, std::pair{Qt::Key_Home, false}}) {
+        QTest::keyClick(Vista, Tasto, Qt::ControlModifier);
+        EXPECT_EQ(Accessibile->state().offscreen, FuoriVista) << Tasto;
+    }
 }
 
 TEST(VistaVuota, WithoutLinesKeysMoveNothingAndNothingIsFramed) {

@@ -158,6 +158,36 @@ TEST_F(AccessibileWin32, EveryChoiceIsReadLineByLineAsPrintedWithTheFocusOnItsFi
     }
 }
 
+// Made smaller than the report, the window cannot show every line: those
+// wholly outside its client area are off-screen, the current one too.
+TEST_F(AccessibileWin32, LinesOutsideTheClientAreaAreOffScreen) {
+    PrendiFuoco();
+    Scegli(40);
+    const int Altezza = f.Carattere().AltezzaRiga();
+    RECT Esterno{};
+    RECT Interno{};
+    ASSERT_TRUE(GetWindowRect(f.Handle(), &Esterno) && GetClientRect(f.Handle(), &Interno));
+    // Three lines and half of the fourth.
+    ASSERT_TRUE(
+        SetWindowPos(f.Handle(), nullptr, 0, 0, Esterno.right - Esterno.left,
+                     Esterno.bottom - Esterno.top - Interno.bottom + 3 * Altezza + Altezza / 2,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
+    for (int i = 0; i < 7; ++i) {
+        SendMessageW(f.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    }
+    const ComPtr<IAccessible> a = Client(f.Handle());
+    ASSERT_NE(a, nullptr);
+    constexpr LONG Sola = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE;
+    for (const auto& [Riga, Stato] : std::vector<std::pair<LONG, LONG>>{
+             {1, Sola},
+             {4, Sola},
+             {5, Sola | STATE_SYSTEM_OFFSCREEN},
+             {8, Sola | STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_FOCUSED},
+         }) {
+        EXPECT_EQ(Intero(a.Get(), &IAccessible::get_accState, Riga), Stato) << "line " << Riga;
+    }
+}
+
 TEST_F(AccessibileWin32, NavigationAndHitTestingOverTheEightLinesOfExample4) {
     Scegli(40);
     const ComPtr<IAccessible> a = Client(f.Handle());

@@ -3,21 +3,23 @@
 // events out of context, as readers do. Then it chooses each example through
 // the item's command (Wine does not expose another process's menus), asks the
 // window for its client object and prints every child's name; reads the
-// object of the focus event that follows, and of the one after each key of
+// object of the focus event that follows, and of every one after the keys of
 // PassiLettore, pressed through SendInput. Last it closes the window and
 // calls the object it kept.
 //
 // Prints UTF-8: for each example "== Index n" and the n names, one a line,
-// then "fuoco k child role state name" for the choice (k = 0) and for each
-// key (k = 1, 2, ...), numbers in hex but k; last "chiusa" and the results of
-// two calls made after the close, in hex.
+// then "fuoco k child role state name" for every focus event, heard after the
+// choice (k = 0) or after key k (k = 1, 2, ...), numbers in hex but k; last
+// "chiusa" and the results of two calls made after the close, in hex.
 #include <windows.h>
 
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "iid_accessible.h"
@@ -64,6 +66,9 @@ int Fallito(const char* Cosa, HRESULT Risultato) {
 
 // Bound on waiting for the other process; never a measure of its speed.
 constexpr DWORD AttesaMassimaMs = 30000;
+// How long nothing is heard after an example's last key, before the next
+// choice: keys not yet taken by then would move the next report's line.
+constexpr DWORD AttesaSilenzioMs = 2000;
 
 // The lines the window's focus events named, in order, until taken.
 HWND FinestraOsservata = nullptr;
@@ -81,8 +86,8 @@ void CALLBACK Registra(HWINEVENTHOOK, DWORD, HWND Finestra, LONG Oggetto, LONG F
 // Runs this thread's messages, where the hook's events come in, until Fatto
 // holds or the bound runs out; whether it held.
 template <typename Condizione>
-bool Attendi(Condizione Fatto) {
-    const ULONGLONG Fine = GetTickCount64() + AttesaMassimaMs;
+bool Attendi(Condizione Fatto, DWORD Limite = AttesaMassimaMs) {
+    const ULONGLONG Fine = GetTickCount64() + Limite;
     for (;;) {
         MSG Messaggio;
         while (PeekMessageW(&Messaggio, nullptr, 0, 0, PM_REMOVE)) {
@@ -101,30 +106,25 @@ void Tasto(WORD Codice, bool Su) {
     Evento.type = INPUT_KEYBOARD;
     Evento.ki.wVk = Codice;
     // The arrows, Home and End of the keyboard's own block.
-    Evento.ki.dwFlags =
-        (Codice == VK_CONTROL ? 0 : KEYEVENTF_EXTENDEDKEY) | (Su ? KEYEVENTF_KEYUP : 0);
+    const bool Modificatore = Codice == VK_CONTROL || Codice == VK_SHIFT;
+    Evento.ki.dwFlags = (Modificatore ? 0 : KEYEVENTF_EXTENDEDKEY) | (Su ? KEYEVENTF_KEYUP : 0);
     SendInput(1, &Evento, sizeof Evento);
 }
 
 void Premi(const PassoLettore& Passo) {
-    if (Passo.Ctrl) {
-        Tasto(VK_CONTROL, false);
+    if (Passo.Modificatore != 0) {
+        Tasto(Passo.Modificatore, false);
     }
     Tasto(Passo.Tasto, false);
     Tasto(Passo.Tasto, true);
-    if (Passo.Ctrl) {
-        Tasto(VK_CONTROL, true);
+    if (Passo.Modificatore != 0) {
+        Tasto(Passo.Modificatore, true);
     }
 }
 
-// Waits for the next focus event on a line and reads its object as readers
-// do: "fuoco Passo child role state name".
-HRESULT LeggiFuoco(HWND Finestra, int Passo, std::string& Blocco) {
-    if (!Attendi([] { return !FigliFocalizzati.empty(); })) {
-        return HRESULT_FROM_WIN32(ERROR_TIMEOUT);
-    }
-    const LONG Figlio = FigliFocalizzati.front();
-    FigliFocalizzati.clear();
+// Reads the object of a focus event on a line as readers do: "fuoco Passo
+// child role state name".
+HRESULT LeggiFiglio(HWND Finestra, LONG Figlio, int Passo, std::string& Blocco) {
     ComPtr<IAccessible> Oggetto;
     VARIANT Elemento{};
     HRESULT Risultato =
@@ -150,6 +150,27 @@ HRESULT LeggiFuoco(HWND Finestra, int Passo, std::string& Blocco) {
     SysFreeString(Nome);
     VariantClear(&Elemento);
     return Risultato;
+}
+
+// Reads every focus event heard so far, once one has come if Atteso, or
+// after a silence otherwise. Events come in the order they were sent, so one
+// that a silent key sent comes before, and is read with, the next key's.
+HRESULT LeggiFuochi(HWND Finestra, int Passo, bool Atteso, std::string& Blocco) {
+    if (Atteso) {
+        if (!Attendi([] { return !FigliFocalizzati.empty(); })) {
+            return HRESULT_FROM_WIN32(ERROR_TIMEOUT);
+        }
+    } else {
+        Attendi([] { return false; }, AttesaSilenzioMs);
+    }
+    const std::vector<LONG> Figli = std::move(FigliFocalizzati);
+    FigliFocalizzati.clear();
+    for (const LONG Figlio : Figli) {
+        if (const HRESULT Letto = LeggiFiglio(Finestra, Figlio, Passo, Blocco); FAILED(Letto)) {
+            return Letto;
+        }
+    }
+    return S_OK;
 }
 
 // The names of every child of the client object, in the order readers get them.
@@ -200,16 +221,30 @@ int LeggiEChiudi(HWND Finestra, DWORD Processo) {
         for (const std::string& Nome : Nomi) {
             Blocco += Nome + "\n";
         }
-        if (const HRESULT Letto = LeggiFuoco(Finestra, 0, Blocco); FAILED(Letto)) {
+        if (const HRESULT Letto = LeggiFuochi(Finestra, 0, true, Blocco); FAILED(Letto)) {
             return Fallito("reading the focus after the choice", Letto);
+        }
+        const auto Passi = std::ranges::find(RigheAttese, Voce.Index, &RigheDeiPassi::Index);
+        if (Passi == RigheAttese.end()) {
+            return Fallito("no keys for this example", E_UNEXPECTED);
         }
         for (std::size_t k = 0; k < PassiLettore.size(); ++k) {
             Premi(PassiLettore[k]);
             const int Passo = static_cast<int>(k) + 1;
-            if (const HRESULT Letto = LeggiFuoco(Finestra, Passo, Blocco); FAILED(Letto)) {
+            // A silent key is not waited for: what it said comes before what
+            // the next heard key says, or within the silence after the last.
+            if (Passi->Righe[k] == 0) {
+                continue;
+            }
+            if (const HRESULT Letto = LeggiFuochi(Finestra, Passo, true, Blocco); FAILED(Letto)) {
                 return Fallito(("reading the focus after key " + std::to_string(Passo)).c_str(),
                                Letto);
             }
+        }
+        if (const HRESULT Letto =
+                LeggiFuochi(Finestra, static_cast<int>(PassiLettore.size()), false, Blocco);
+            FAILED(Letto)) {
+            return Fallito("reading the focus after the keys", Letto);
         }
         if (!Scrivi(Blocco)) {
             return Fallito("writing", HRESULT_FROM_WIN32(GetLastError()));

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <ostream>
@@ -127,13 +128,19 @@ void LeggeOgniReport(const std::wstring& Eseguibile, const std::wstring& Lettore
         f.mnu_Click(Voce.Index);
         EXPECT_EQ(Letta.Nomi.count(Voce.Index) ? Letta.Nomi.at(Voce.Index) : Righe{}, f.Righe())
             << "example " << Voce.Index;
-        // The choice puts the focus on the first line, then each key where it leads.
+        // The choice puts the focus on the first line, then each key that
+        // moves it where it leads; a key that moves nothing is not heard.
+        const auto Passi = std::ranges::find(RigheAttese, Voce.Index, &RigheDeiPassi::Index);
+        ASSERT_NE(Passi, RigheAttese.end()) << "example " << Voce.Index;
+        const int Numero = static_cast<int>(f.Righe().size());
         std::vector<Fuoco> Attesi;
         for (int Passo = 0; Passo <= static_cast<int>(PassiLettore.size()); ++Passo) {
-            const int Linea =
-                Passo == 0 ? 1
-                           : RigaDelPasso(PassiLettore[static_cast<std::size_t>(Passo - 1)].Riga,
-                                          f.Righe().size());
+            const int Riga = Passo == 0 ? 1 : Passi->Righe[static_cast<std::size_t>(Passo - 1)];
+            if (Riga == 0) {
+                continue;
+            }
+            const int Linea = Riga > 0 ? Riga : Numero + 1 + Riga;
+            ASSERT_TRUE(Linea >= 1 && Linea <= Numero) << "example " << Voce.Index;
             Attesi.emplace_back(
                 Passo, Linea, ROLE_SYSTEM_STATICTEXT,
                 STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
@@ -226,6 +233,62 @@ TEST(DllPiantata, AnOleaccBesideTheProgramIsNeverLoaded) {
     ASSERT_EQ(Scritta, ERROR_SUCCESS);
     EXPECT_EQ(GetFileAttributesW(Segno.c_str()), INVALID_FILE_ATTRIBUTES)
         << "the planted oleacc.dll was loaded";
+}
+
+// LoadLibraryW(Nome) run in Processo, as the program's own code would call it;
+// the thread's exit code (0 where nothing was loaded), or 0 with a failure
+// where it could not run. kernel32 lies at one address in every process.
+DWORD CaricaNelProcesso(HANDLE Processo, const std::wstring& Nome) {
+    const SIZE_T Byte = (Nome.size() + 1) * sizeof(wchar_t);
+    void* Remoto = VirtualAllocEx(Processo, nullptr, Byte, MEM_COMMIT, PAGE_READWRITE);
+    EXPECT_NE(Remoto, nullptr) << GetLastError();
+    if (Remoto == nullptr || !WriteProcessMemory(Processo, Remoto, Nome.c_str(), Byte, nullptr)) {
+        ADD_FAILURE() << "WriteProcessMemory: " << GetLastError();
+        return 0;
+    }
+    const auto Carica = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "LoadLibraryW")));
+    const HANDLE Filo = CreateRemoteThread(Processo, nullptr, 0, Carica, Remoto, 0, nullptr);
+    DWORD Codice = 0;
+    EXPECT_NE(Filo, nullptr) << GetLastError();
+    if (Filo != nullptr) {
+        EXPECT_EQ(WaitForSingleObject(Filo, 60000), WAIT_OBJECT_0);
+        EXPECT_TRUE(GetExitCodeThread(Filo, &Codice));
+        CloseHandle(Filo);
+    }
+    return Codice;
+}
+
+// From its first line on, the program looks for a DLL named without a folder
+// in the system's folder only: one beside it, that anything in it may ask for
+// by name, is never loaded. The same DLL by its full path shows that the
+// call reached the program.
+TEST(DllPiantata, TheRunningProgramLoadsNoDllByNameFromItsOwnFolder) {
+    const std::wstring Cartella = PercorsoWine(VARNELO_CARTELLA_PIANTATA);
+    const std::wstring Copia = Cartella + L"\\Varnelo.exe";
+    const std::wstring Sonda = Cartella + L"\\sonda.dll";
+    const std::wstring Segno = Sonda + L".caricata";
+    CreateDirectoryW(Cartella.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(PercorsoEseguibile().c_str(), Copia.c_str(), FALSE)) << GetLastError();
+    ASSERT_TRUE(CopyFileW(PercorsoWine(VARNELO_OLEACC_PIANTATA).c_str(), Sonda.c_str(), FALSE))
+        << GetLastError();
+    DeleteFileW(Segno.c_str());
+    STARTUPINFOW Avvio{};
+    Avvio.cb = sizeof Avvio;
+    ProcessoAvviato Varnelo;
+    ASSERT_TRUE(Varnelo.Avvia(Copia, Avvio)) << GetLastError();
+    const HWND Finestra = AttendiFinestra(Varnelo.Info);
+    ASSERT_NE(Finestra, nullptr) << "Varnelo.exe shows no window";
+
+    EXPECT_EQ(CaricaNelProcesso(Varnelo.Info.hProcess, L"sonda.dll"), 0u);
+    EXPECT_EQ(GetFileAttributesW(Segno.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the DLL beside the program was loaded by name";
+    CaricaNelProcesso(Varnelo.Info.hProcess, Sonda);
+    EXPECT_NE(GetFileAttributesW(Segno.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the call never ran in the program";
+    // Ended, so that the next case may copy over it.
+    PostMessageW(Finestra, WM_CLOSE, 0, 0);
+    EXPECT_EQ(Varnelo.Fine(), 0u);
 }
 
 }  // namespace

@@ -5,27 +5,35 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
-#include <cstddef>
 
 struct PassoLettore {
     WORD Tasto;
-    bool Ctrl;
-    // Counted from 1 from the top, or from -1 from the bottom; within the report.
-    int Riga;
+    WORD Modificatore;  // held with the key; 0 for none
 };
 
-inline constexpr std::array<PassoLettore, 5> PassiLettore{{
-    {VK_DOWN, false, 2},
-    {VK_END, true, -1},
-    {VK_DOWN, false, -1},  // at the bottom the focus stays
-    {VK_UP, false, -2},
-    {VK_HOME, true, 1},
+inline constexpr std::array<PassoLettore, 8> PassiLettore{{
+    {VK_DOWN, 0},
+    {VK_END, VK_CONTROL},
+    {VK_DOWN, 0},
+    {VK_UP, 0},
+    {VK_HOME, VK_CONTROL},
+    {VK_UP, 0},
+    {VK_DOWN, VK_SHIFT},
+    {VK_DOWN, 0},
 }};
 
-// The line, from 1, that step Riga means in a report of Righe lines.
-inline int RigaDelPasso(int Riga, std::size_t Righe) {
-    const int Ultima = static_cast<int>(Righe);
-    return std::clamp(Riga > 0 ? Riga : Ultima + 1 + Riga, 1, Ultima);
-}
+// Per example, the line each step puts the focus on: counted from 1 from the
+// top, or from -1 from the bottom; 0 where the line stays (an edge, a key
+// with Shift), which nothing may be heard for.
+struct RigheDeiPassi {
+    int Index;
+    std::array<int, PassiLettore.size()> Righe;
+};
+
+inline constexpr std::array<RigheDeiPassi, 4> RigheAttese{{
+    {10, {2, 0, 0, 1, 0, 0, 0, 2}},  // two lines
+    {20, {0, 0, 0, 0, 0, 0, 0, 0}},  // one line
+    {30, {2, -1, 0, -2, 1, 0, 0, 2}},
+    {40, {2, -1, 0, -2, 1, 0, 0, 2}},
+}};

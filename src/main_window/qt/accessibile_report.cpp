@@ -1,6 +1,5 @@
 #include "accessibile_report.h"
 
-#include <algorithm>
 #include <mutex>
 
 #include "vista_report.h"
@@ -14,6 +13,9 @@ QAccessible::State AccessibileReport::state() const {
     QAccessible::State Stato = QAccessibleWidget::state();  // focusable, focused
     Stato.readOnly = true;
     Stato.multiLine = true;
+    // Where focus reads, at the caret's line, is out of sight: a magnifier
+    // should not follow it outside the window.
+    Stato.offscreen = Stato.offscreen || vista()->RigaAttivaFuoriVista();
     return Stato;
 }
 
@@ -67,57 +69,6 @@ QString AccessibileReport::attributes(int, int* startOffset, int* endOffset) con
     *startOffset = 0;
     *endOffset = characterCount();
     return {};
-}
-
-// Qt's own text interface knows no lines: it would answer the whole text for a
-// line. The printed lines are the text's lines.
-namespace {
-bool PerRighe(QAccessible::TextBoundaryType Tipo) {
-    return Tipo == QAccessible::LineBoundary || Tipo == QAccessible::ParagraphBoundary;
-}
-}  // namespace
-
-QString AccessibileReport::Riga(int offset, int Spostamento, int* startOffset,
-                                int* endOffset) const {
-    const std::vector<int> Inizi = vista()->InizioRighe();
-    const auto NumeroRighe = static_cast<std::ptrdiff_t>(Inizi.size()) - 1;
-    const int Fine = Inizi.back() - 1;  // the last line has no line feed
-    *startOffset = -1;
-    *endOffset = -1;
-    if (offset < 0 || offset > Fine) {
-        return {};
-    }
-    // The line whose characters, line feed included, hold offset; the end of
-    // the text is on the last line.
-    const auto Cercata =
-        (std::ranges::upper_bound(Inizi, offset) - Inizi.begin() - 1) + Spostamento;
-    if (Cercata < 0 || Cercata >= NumeroRighe) {
-        return {};
-    }
-    *startOffset = Inizi[static_cast<std::size_t>(Cercata)];
-    *endOffset = std::min(Inizi[static_cast<std::size_t>(Cercata) + 1], Fine);
-    return text(*startOffset, *endOffset);
-}
-
-QString AccessibileReport::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int* startOffset, int* endOffset) const {
-    return PerRighe(boundaryType) ? Riga(offset, -1, startOffset, endOffset)
-                                  : QAccessibleTextInterface::textBeforeOffset(
-                                        offset, boundaryType, startOffset, endOffset);
-}
-
-QString AccessibileReport::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                        int* startOffset, int* endOffset) const {
-    return PerRighe(boundaryType) ? Riga(offset, 0, startOffset, endOffset)
-                                  : QAccessibleTextInterface::textAtOffset(offset, boundaryType,
-                                                                           startOffset, endOffset);
-}
-
-QString AccessibileReport::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                           int* startOffset, int* endOffset) const {
-    return PerRighe(boundaryType) ? Riga(offset, 1, startOffset, endOffset)
-                                  : QAccessibleTextInterface::textAfterOffset(
-                                        offset, boundaryType, startOffset, endOffset);
 }
 
 void InstallaAccessibilitaReport() {

@@ -27,18 +27,9 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                             int* startOffset, int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                         int* endOffset) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                            int* startOffset, int* endOffset) const override;
 
 private:
     VistaReport* vista() const;
-    // The printed line Spostamento lines away from the one that holds offset,
-    // with its line feed, as AT-SPI's lines are; empty past either end.
-    QString Riga(int offset, int Spostamento, int* startOffset, int* endOffset) const;
 };
 
 // Makes Qt ask AccessibileReport about every VistaReport; once is enough.

@@ -96,12 +96,18 @@ QRect VistaReport::RettangoloRiga(std::size_t Riga) const {
     if (Riga >= Righe.size()) {
         return {};
     }
-    // The box the line's text is drawn in; a line without text is one blank wide.
+    // The box the line's text is drawn in, as many cells wide as the line takes.
     const QFontMetrics Misure(font());
-    const int Larghezza = std::max(Misure.horizontalAdvance(InQString(Righe[Riga])),
-                                   Misure.horizontalAdvance(QLatin1Char(' ')));
+    const QString Testo = InQString(Righe[Riga]);
+    const int Larghezza = Misure.horizontalAdvance(
+        Testo.leftJustified(static_cast<qsizetype>(Varnelo::CelleDellaRiga(Righe[Riga].size()))));
     return {Margine, Margine + static_cast<int>(Riga) * Misure.lineSpacing(), Larghezza,
             Misure.height()};
+}
+
+bool VistaReport::RigaAttivaFuoriVista() const {
+    const QRect Attiva = RettangoloRiga(form_.RigaAttiva());
+    return !Attiva.isNull() && !rect().intersects(Attiva);
 }
 
 QRect VistaReport::RettangoloCarattere(int Posizione) const {
@@ -149,7 +155,7 @@ void VistaReport::paintEvent(QPaintEvent*) {
         Pittore.drawText(Linea.left(), Linea.top() + Misure.ascent(), InQString(Righe[Riga]));
     }
     const QRect Attiva = RettangoloRiga(form_.RigaAttiva());
-    if (rigaMostrata_ && hasFocus() && !Attiva.isNull()) {
+    if (rigaMostrata_ && hasFocus() && !Attiva.isNull() && !RigaAttivaFuoriVista()) {
         QStyleOptionFocusRect Cornice;
         Cornice.initFrom(this);
         // Shown because keys moved the line: the frame of keyboard use, which
@@ -162,13 +168,15 @@ void VistaReport::paintEvent(QPaintEvent*) {
 }
 
 void VistaReport::keyPressEvent(QKeyEvent* event) {
-    // A line key is the key alone or with Ctrl; the keypad's arrows count too.
+    // The keypad's arrows count too: its modifier says only where the key is.
+    const Qt::KeyboardModifiers Tenuti = event->modifiers();
+    const Varnelo::Modificatori Con{.Ctrl = Tenuti.testFlag(Qt::ControlModifier),
+                                    .Maiuscole = Tenuti.testFlag(Qt::ShiftModifier),
+                                    .Alt = Tenuti.testFlag(Qt::AltModifier),
+                                    .Logo = Tenuti.testFlag(Qt::MetaModifier)};
     const auto Tasto = TastoDiRiga(event->key());
-    const bool Ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    const bool AltriModificatori =
-        (event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier)) != Qt::NoModifier;
-    const std::size_t Prima = form_.RigaAttiva();
-    if (!Tasto || AltriModificatori || !form_.SpostaRiga(*Tasto, Ctrl)) {
+    const auto Esito = Tasto ? form_.SpostaRiga(*Tasto, Con) : Varnelo::EsitoTasto::NonDiRiga;
+    if (Esito == Varnelo::EsitoTasto::NonDiRiga) {
         QWidget::keyPressEvent(event);  // the menu's and the window's keys go on
         return;
     }
@@ -177,7 +185,7 @@ void VistaReport::keyPressEvent(QKeyEvent* event) {
         rigaMostrata_ = true;
         update();
     }
-    if (form_.RigaAttiva() != Prima) {
+    if (Esito == Varnelo::EsitoTasto::Spostato) {
         update();
         AnnunciaCursore();
     }

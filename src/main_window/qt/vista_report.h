@@ -27,6 +27,11 @@ public:
     // past the last line.
     QRect RettangoloRiga(std::size_t Riga) const;
 
+    // True when no part of the current line is within the view (made smaller
+    // than the report): then no focus frame is drawn, and the text says that
+    // where it is read, at the caret, is off-screen.
+    bool RigaAttivaFuoriVista() const;
+
     // Where a character of the text lies, and which character lies at a point.
     QRect RettangoloCarattere(int Posizione) const;
     int PosizioneInPunto(QPoint Punto) const;

@@ -195,7 +195,8 @@ HRESULT AccessibileReport::get_accRole(VARIANT varID, VARIANT* pvarRole) {
 HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
     // The client's state is the system's, but for a minimised window, which is
     // still visible, though not on the screen. Of the lines, the current one
-    // has the focus when the client has it.
+    // has the focus when the client has it, and one outside the client area
+    // is off-screen.
     return Rispondi(pvarState, &varID, [&](LONG Elemento) {
         VARIANT Client{};
         Intero(CHILDID_SELF, &Client);
@@ -205,9 +206,14 @@ HRESULT AccessibileReport::get_accState(VARIANT varID, VARIANT* pvarState) {
                 pvarState->lVal | (IsIconic(report_.Finestra) ? STATE_SYSTEM_OFFSCREEN : 0);
             const bool Focalizzata =
                 Elemento == FiglioAttivo(*report_.Form) && (Stato & STATE_SYSTEM_FOCUSED) != 0;
+            const bool FuoriVista =
+                Elemento != CHILDID_SELF &&
+                RigaFuoriVista(report_.Finestra, *report_.Carattere, *report_.Form,
+                               static_cast<std::size_t>(Elemento - 1));
             pvarState->lVal = Elemento == CHILDID_SELF
                                   ? Stato
                                   : STATE_SYSTEM_READONLY | (Stato & StatiDelClient) |
+                                        (FuoriVista ? STATE_SYSTEM_OFFSCREEN : 0) |
                                         (Focalizzata ? STATE_SYSTEM_FOCUSED : 0);
         }
         return Risultato;

@@ -6,8 +6,19 @@ namespace Varnelo {
 
 RECT RettangoloRiga(const CarattereConsole& Carattere, std::size_t Indice, std::size_t Colonne) {
     const LONG Alto = static_cast<LONG>(Indice) * Carattere.AltezzaRiga();
-    return {0, Alto, static_cast<LONG>(Colonne) * Carattere.LarghezzaColonna(),
+    return {0, Alto, static_cast<LONG>(CelleDellaRiga(Colonne)) * Carattere.LarghezzaColonna(),
             Alto + Carattere.AltezzaRiga()};
+}
+
+bool RigaFuoriVista(HWND Finestra, const CarattereConsole& Carattere, const Form1& Form,
+                    std::size_t Indice) {
+    if (Indice >= Form.Righe().size()) {
+        return false;
+    }
+    const RECT Posto = RettangoloRiga(Carattere, Indice, Form.Righe()[Indice].size());
+    RECT Client{};
+    RECT Comune{};
+    return GetClientRect(Finestra, &Client) && !IntersectRect(&Comune, &Client, &Posto);
 }
 
 void DisegnaRighe(HDC Contesto, const RECT& Area, const std::vector<std::u16string>& Righe,

@@ -200,16 +200,23 @@ void FinestraPrincipale::OnCommand(WORD Id) {
 
 bool FinestraPrincipale::OnKeyDown(WPARAM Codice) {
     const std::optional<Tasto> T = TastoDi(Codice);
-    const bool Ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    if (!T || !form_.SpostaRiga(*T, Ctrl)) {
+    const auto Tenuto = [](int Tasto) { return (GetKeyState(Tasto) & 0x8000) != 0; };
+    const Modificatori Con{.Ctrl = Tenuto(VK_CONTROL),
+                           .Maiuscole = Tenuto(VK_SHIFT),
+                           .Alt = Tenuto(VK_MENU),
+                           .Logo = Tenuto(VK_LWIN) || Tenuto(VK_RWIN)};
+    const EsitoTasto Esito = T ? form_.SpostaRiga(*T, Con) : EsitoTasto::NonDiRiga;
+    if (Esito == EsitoTasto::NonDiRiga) {
         return false;
     }
-    // An empty report has no line to move to.
+    // An empty report has no line to show.
     if (!form_.Righe().empty()) {
         righeDaTastiera_ = true;
         // Keyboard use shows focus rectangles, as the system's dialogs do.
         SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+    if (Esito == EsitoTasto::Spostato) {
         AnnunciaRigaAttiva(Report());
     }
     return true;
@@ -266,7 +273,8 @@ void FinestraPrincipale::Disegna(HDC Contesto) {
 
 std::optional<std::size_t> FinestraPrincipale::RigaConFuoco() const {
     const bool Visibile = righeDaTastiera_ && GetFocus() == hwnd_ &&
-                          (SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+                          (SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0 &&
+                          !RigaFuoriVista(hwnd_, carattere_, form_, form_.RigaAttiva());
     return Visibile ? std::optional(form_.RigaAttiva()) : std::nullopt;
 }
 
