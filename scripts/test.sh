@@ -34,6 +34,9 @@ deb=$(scripts/deb.sh)
 tests/desktop/pacchetto_deb.sh "$deb"
 (cd build/deb && sha256sum --check --quiet SHA256SUMS)
 
+step "Debian package's own test: autopkgtest in a throwaway chroot"
+scripts/autopkgtest.sh "$deb"
+
 step "clang-tidy and cppcheck"
 scripts/lint.sh ci
 
