@@ -10,8 +10,8 @@
 #   arm64 armhf i386 ppc64el riscv64 s390x
 #            cross-build the Linux program and its tests for that architecture
 #            and run the tests under qemu; adds the architecture to dpkg if it
-#            is missing; one this Debian release lacks (riscv64 before Debian
-#            13) is named and skipped
+#            is missing; one this Debian release lacks (scripts/cross-arches.sh)
+#            stops it with the reason, before anything is installed
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -37,10 +37,17 @@ cross_packages() {
 groups="program, tests, windows or an architecture (${cross_arches[*]})"
 
 [ $# -gt 0 ] || { echo "usage: scripts/deps.sh GROUP... ($groups)" >&2; exit 2; }
+# An architecture asked for that cannot be tested here stops everything, before
+# anything is installed.
 for group in "$@"; do
-  case " program tests windows ${cross_arches[*]} " in
-    *" $group "*) ;;
-    *) echo "deps.sh: unknown group '$group': $groups" >&2; exit 2 ;;
+  case "$group" in
+    program | tests | windows) ;;
+    *)
+      refusal=0
+      reason=$(cross_arch_in_release "$group") || refusal=$?
+      [ "$refusal" -ne 2 ] || { echo "deps.sh: unknown group '$group': $groups" >&2; exit 2; }
+      [ "$refusal" -eq 0 ] || { echo "deps.sh: $reason" >&2; exit 1; }
+      ;;
   esac
 done
 wanted=()
@@ -62,10 +69,6 @@ for group in "$@"; do
       fi
       ;;
     *)
-      if ! not_in_release=$(cross_arch_in_release "$group"); then
-        echo "deps.sh: $not_in_release"
-        continue
-      fi
       read -ra packages <<<"$(cross_packages "$group")"
       wanted+=("${packages[@]}")
       ;;
