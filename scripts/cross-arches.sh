@@ -2,8 +2,8 @@
 # tested under qemu, by the names dpkg gives them, with the first Debian
 # release that has each and the machine the kernel (uname -m) names for it.
 # The other lists of them (the presets, cmake/linux-cross.cmake,
-# tests/desktop/architettura_elf.sh, the report test's table, debian/rules)
-# are checked against this one by tests/desktop/architetture_concordi.sh.
+# tests/desktop/architettura_elf.sh and programma_protetto.sh, the report
+# test's table) are checked against this one by tests/desktop/architetture_concordi.sh.
 cross_arch_table=(
   "arm64   12 aarch64"
   "armhf   12 armv7l"
