@@ -35,9 +35,10 @@ else
   [ -n "$compiled" ] || { echo "$2: no DW_AT_producer of GCC in its debug info"; exit 1; }
 fi
 status=0
+# GCC records -fcf-protection as its default level, -fcf-protection=full.
 for flag in "${expected[@]}"; do
   while IFS= read -r unit; do
-    [[ " $unit " == *" $flag "* ]] || { echo "$program: not compiled with $flag ($arch): $unit"; status=1; break; }
+    [[ " $unit " == *" $flag "* || " $unit " == *" $flag=full "* ]] || { echo "$program: not compiled with $flag ($arch): $unit"; status=1; break; }
   done <<<"$compiled"
 done
 
