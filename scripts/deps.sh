@@ -7,7 +7,7 @@
 #            MSI) and test them under Wine; adds the i386 architecture to dpkg
 #            for wine32 if it is missing, and leaves wine32 out on a machine
 #            that runs no 32-bit x86 code (scripts/runs-x86-32.sh)
-#   arm64 armhf i386 ppc64el riscv64 s390x
+#   an architecture of scripts/cross-arches.sh (arm64, armhf, ...)
 #            cross-build the Linux program and its tests for that architecture
 #            and run the tests under qemu; adds the architecture to dpkg if it
 #            is missing; one this Debian release lacks (scripts/cross-arches.sh)

@@ -1,4 +1,3 @@
 # Sourced by the scripts that need an X display of their own: the package's
 # own test starts it the same way, and is the one that says how.
-# shellcheck source=../debian/tests/display_privato.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../debian/tests/display_privato.sh"

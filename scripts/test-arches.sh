@@ -3,7 +3,7 @@
 # runs the tests under qemu's user-mode emulation, Qt offscreen; then builds and
 # checks that architecture's .deb. An architecture this Debian release lacks
 # stops it with the reason, before anything is built.
-# Usage: scripts/test-arches.sh ARCH...   (arm64 armhf i386 ppc64el riscv64 s390x)
+# Usage: scripts/test-arches.sh ARCH...   (those of scripts/cross-arches.sh)
 # Needs the packages of `scripts/deps.sh program tests ARCH...`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
