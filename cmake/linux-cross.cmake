@@ -1,5 +1,5 @@
 # Cross build of the Linux program for another Debian architecture, named by
-# VARNELO_ARCHITETTURA (arm64, armhf, i386, ppc64el, riscv64, s390x), with
+# VARNELO_ARCHITETTURA (one of scripts/cross-arches.sh), with
 # Debian's cross compiler and the target's libraries that multiarch installs
 # beside the native ones (/usr/lib/<multiarch>). Qt's host tools (moc, rcc) are
 # the native ones. Test executables run under qemu's user-mode emulation,

@@ -7,11 +7,11 @@
 #            MSI) and test them under Wine; adds the i386 architecture to dpkg
 #            for wine32 if it is missing, and leaves wine32 out on a machine
 #            that runs no 32-bit x86 code (scripts/runs-x86-32.sh)
-#   arm64 armhf i386 ppc64el riscv64 s390x
+#   an architecture of scripts/cross-arches.sh (arm64, armhf, ...)
 #            cross-build the Linux program and its tests for that architecture
 #            and run the tests under qemu; adds the architecture to dpkg if it
-#            is missing; one this Debian release lacks (riscv64 before Debian
-#            13) is named and skipped
+#            is missing; one this Debian release lacks (scripts/cross-arches.sh)
+#            stops it with the reason, before anything is installed
 # Every name exists on Debian 12 and 13 alike: no version in a name where an
 # unversioned package exists.
 set -euo pipefail
@@ -39,10 +39,17 @@ cross_packages() {
 groups="program, tests, windows or an architecture (${cross_arches[*]})"
 
 [ $# -gt 0 ] || { echo "usage: scripts/deps.sh GROUP... ($groups)" >&2; exit 2; }
+# An architecture asked for that cannot be tested here stops everything, before
+# anything is installed.
 for group in "$@"; do
-  case " program tests windows ${cross_arches[*]} " in
-    *" $group "*) ;;
-    *) echo "deps.sh: unknown group '$group': $groups" >&2; exit 2 ;;
+  case "$group" in
+    program | tests | windows) ;;
+    *)
+      refusal=0
+      reason=$(cross_arch_in_release "$group") || refusal=$?
+      [ "$refusal" -ne 2 ] || { echo "deps.sh: unknown group '$group': $groups" >&2; exit 2; }
+      [ "$refusal" -eq 0 ] || { echo "deps.sh: $reason" >&2; exit 1; }
+      ;;
   esac
 done
 wanted=()
@@ -64,10 +71,6 @@ for group in "$@"; do
       fi
       ;;
     *)
-      if ! not_in_release=$(cross_arch_in_release "$group"); then
-        echo "deps.sh: $not_in_release"
-        continue
-      fi
       read -ra packages <<<"$(cross_packages "$group")"
       wanted+=("${packages[@]}")
       ;;

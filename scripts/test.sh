@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every check headless: lint,
-# fuzzing, the sanitizer build, Windows under Wine, and the Linux suite last.
+# Installs what is missing, then builds and runs every check headless: the
+# .deb and its own test (autopkgtest, in a throwaway chroot), lint, fuzzing,
+# the sanitizer build, Windows under Wine, and the Linux suite last.
 # VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine;
 # VARNELO_ARCHES="armhf i386 ..." adds the Linux build of each architecture
 # named, its tests under qemu and its .deb (scripts/test-arches.sh), and
-# VARNELO_ARM64=1 adds arm64 to them; VARNELO_X86_32=0 tests as on a machine
+# VARNELO_ARM64=1 adds arm64 to them; one that cannot be tested here stops it
+# at once, with the reason. VARNELO_X86_32=0 tests as on a machine
 # that runs no 32-bit x86 code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +35,9 @@ step "Debian package: built by dpkg-buildpackage, lintian, hardening-check"
 deb=$(scripts/deb.sh)
 tests/desktop/pacchetto_deb.sh "$deb"
 (cd build/deb && sha256sum --check --quiet SHA256SUMS)
+
+step "Debian package's own test: autopkgtest in a throwaway chroot"
+scripts/autopkgtest.sh "$deb"
 
 step "clang-tidy and cppcheck"
 scripts/lint.sh ci

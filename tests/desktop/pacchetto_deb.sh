@@ -63,5 +63,11 @@ lintian --pedantic --display-info --display-experimental "${suppress[@]}" \
   --fail-on error,warning,info,pedantic,experimental "$deb" ${dbgsym:+"$dbgsym"} 2>/dev/null ||
   fail "lintian found the tags above"
 
-tests/desktop/programma_protetto.sh "$root/usr/bin/Varnelo" || status=1
+# Hardened, as the flags its debug info records say it was compiled.
+if [ -n "$dbgsym" ]; then
+  dpkg-deb -x "$dbgsym" "$work/dbgsym"
+  build_id=$(readelf -n "$root/usr/bin/Varnelo" | sed -n 's/^ *Build ID: *//p')
+  tests/desktop/programma_protetto.sh "$root/usr/bin/Varnelo" \
+    "$work/dbgsym/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" || status=1
+fi
 exit $status
