@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks with hardening-check that a Linux program has every protection of
-# Debian's hardening flags, and that it was compiled with each flag Debian 13's
-# dpkg gives its architecture (read from the flags GCC records in the debug
+# Debian's hardening flags, and that it was compiled with each protection its
+# architecture has (read from the flags GCC records in the debug
 # info, DW_AT_producer, or from the compile line's flags).
 # Stack clash probes are "unknown" in a program that needs none, so that alone
 # cannot tell whether it was compiled with -fstack-clash-protection. Fortify
@@ -17,13 +17,14 @@ set -euo pipefail
 program=$1
 arch=$("$(dirname "$0")/architettura_elf.sh" "$program")
 
-# What Debian 13's dpkg-buildflags (1.22) adds to the compiler's flags of each
-# architecture with hardening=+all, beside what every architecture gets.
+# The protections each architecture's program is compiled with, beside what
+# every architecture gets: stack clash protection wherever GCC has it (all but
+# riscv64), and the processor's control-flow protection where it has one.
 case "$arch" in
-  amd64) expected=(-fstack-clash-protection -fcf-protection) ;;
+  amd64 | i386) expected=(-fstack-clash-protection -fcf-protection) ;;
   arm64) expected=(-fstack-clash-protection -mbranch-protection=standard) ;;
-  armhf) expected=(-fstack-clash-protection) ;;
-  i386 | ppc64el | riscv64 | s390x) expected=() ;;
+  armhf | ppc64el | s390x) expected=(-fstack-clash-protection) ;;
+  riscv64) expected=() ;;
 esac
 
 # The flags of each of the program's compilation units, one line each.
