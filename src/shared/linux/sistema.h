@@ -1,10 +1,13 @@
 // Where the routines meet the running system for the facts a test must be able
 // to make up: the paths of the kernel's files, a file system's statvfs and its
-// label. The program links sistema.cpp; the Linux tests link a stand-in.
+// label, the kernel's answer to a page mapped at an address. The program links
+// sistema.cpp; the Linux tests link a stand-in.
 #pragma once
 
 #include <sys/statvfs.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,5 +22,9 @@ int StatoFileSystem(const char* Percorso, struct statvfs& Stato);
 // ioctl(2) FS_IOC_GETFSLABEL on the open directory fd into at least
 // FSLABEL_MAX bytes: 0, or -1 with errno set.
 int ChiediEtichetta(int fd, char* Etichetta);
+
+// mmap(2) of one inaccessible page at Indirizzo that replaces no mapping
+// (MAP_FIXED_NOREPLACE): the address mapped, or MAP_FAILED with errno set.
+void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina);
 
 }  // namespace Modulo1::Linux
