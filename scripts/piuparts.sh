@@ -8,16 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/require.sh
+source scripts/debian-mirror.sh
 require piuparts piuparts tests
 [ "$(id -u)" -eq 0 ] || { echo "${0##*/}: piuparts makes a chroot: run it as root" >&2; exit 2; }
 
 deb=${1:-$(ls build/deb/varnelo_*_"$(dpkg --print-architecture)".deb)}
 suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-# The first Debian archive apt names, in either format of its sources.
-mirror=$( (cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true) |
-  sed -n 's|^URIs: *\(https\?://[^ ]*/debian/\?\)$|\1|p; s|^deb \(https\?://[^ ]*/debian/\?\) .*|\1|p' |
-  head -n1)
-[ -n "$mirror" ] || { echo "${0##*/}: no Debian mirror in this machine's apt sources" >&2; exit 1; }
+mirror=$(debian_mirror)
 
 mkdir -p build/piuparts
 base=build/piuparts/$suite.tar.gz
