@@ -61,10 +61,10 @@ TEST(ReportSistema, LinesAreWhatTheRunningSystemSays) {
     // every x86 that runs Debian's i386 is of family 6 or later, a Pentium's
     // successor.
     const std::map<std::pair<std::string, std::size_t>, Attesi> PerMacchina = {
-        {{"x86_64", 64}, {u" 9 ", u"-4097 ", 8664}},   {{"x86_64", 32}, {u" 0 ", u"-8193 ", 586}},
-        {{"i686", 32}, {u" 0 ", std::nullopt, 586}},   {{"aarch64", 64}, {u" 12 ", u"-1 ", 0}},
-        {{"armv7l", 32}, {u" 5 ", std::nullopt, 0}},   {{"armv8l", 32}, {u" 5 ", std::nullopt, 0}},
-        {{"ppc64le", 64}, {u" 65535 ", u"-1 ", 0}},    {{"riscv64", 64}, {u" 65535 ", u"-1 ", 0}},
+        {{"x86_64", 64}, {u" 9 ", u"-4097 ", 8664}}, {{"x86_64", 32}, {u" 0 ", u"-8193 ", 586}},
+        {{"i686", 32}, {u" 0 ", std::nullopt, 586}}, {{"aarch64", 64}, {u" 12 ", u"-1 ", 0}},
+        {{"armv7l", 32}, {u" 5 ", std::nullopt, 0}}, {{"armv8l", 32}, {u" 5 ", std::nullopt, 0}},
+        {{"ppc64le", 64}, {u" 65535 ", u"-1 ", 0}},  {{"riscv64", 64}, {u" 65535 ", u"-1 ", 0}},
         {{"s390x", 64}, {u" 65535 ", u"-1 ", 0}},
     };
     utsname Nome{};

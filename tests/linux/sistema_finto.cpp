@@ -54,13 +54,16 @@ void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina) {
         errno = Risposte.ErroreMappa;
         return MAP_FAILED;
     }
-    if (Risposte.Altrove) {
-        Risposte.UltimaAltrove =
-            ::mmap(nullptr, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        return Risposte.UltimaAltrove;
+    void* Chiesta = reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo));
+    if (!Risposte.Suggerito) {
+        return ::mmap(Chiesta, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE,
+                      -1, 0);
     }
-    return ::mmap(reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo)), Pagina,
-                  PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+    void* Mappa = ::mmap(Chiesta, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (Mappa != Chiesta && Mappa != MAP_FAILED) {
+        Risposte.UltimaAltrove = Mappa;
+    }
+    return Mappa;
 }
 
 }  // namespace Modulo1::Linux

@@ -24,10 +24,19 @@ Posizione PosizionePagina(std::uint64_t Indirizzo, std::size_t Pagina) {
         }
         return errno == ENOMEM ? Posizione::Sopra : Posizione::Ignota;
     }
-    // A kernel before 4.17 takes the address as a mere hint.
     const bool LaChiesta = reinterpret_cast<std::uintptr_t>(Mappa) == Indirizzo;
     ::munmap(Mappa, Pagina);
-    return LaChiesta ? Posizione::Sotto : Posizione::Ignota;
+    if (LaChiesta) {
+        return Posizione::Sotto;
+    }
+    // A kernel before 4.17, or qemu's user mode, takes the address as a mere
+    // hint and goes elsewhere only from a page that is taken or above the
+    // limit; msync tells the two apart, as nothing above is mapped.
+    void* Chiesta = reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo));
+    if (::msync(Chiesta, Pagina, MS_ASYNC) == 0) {
+        return Posizione::Sotto;
+    }
+    return errno == ENOMEM ? Posizione::Sopra : Posizione::Ignota;
 }
 
 bool PuoMappare(std::size_t Pagina) {
@@ -50,14 +59,14 @@ std::optional<std::uint64_t> MisuraIndirizzoMassimo(std::uint64_t Basso, std::ui
     while (Alto - Basso > Pagina) {
         const std::uint64_t Mezzo = Basso + (Alto - Basso) / Pagina / 2 * Pagina;
         switch (PosizionePagina(Mezzo, Byte)) {
-            case Posizione::Sotto:
-                Basso = Mezzo;
-                break;
-            case Posizione::Sopra:
-                Alto = Mezzo;
-                break;
-            case Posizione::Ignota:
-                return std::nullopt;
+        case Posizione::Sotto:
+            Basso = Mezzo;
+            break;
+        case Posizione::Sopra:
+            Alto = Mezzo;
+            break;
+        case Posizione::Ignota:
+            return std::nullopt;
         }
     }
     return Alto - 1;

@@ -12,8 +12,7 @@ namespace Modulo1::Linux {
 // [Basso, Alto) with one-page probes: the page at Basso is below the limit
 // (mapped or mappable), Alto is above it or the end of the address space; both
 // are multiples of Pagina. nullopt where the kernel answers otherwise than
-// mapped, taken or out of room (an unexpected errno, or a kernel before 4.17
-// that maps elsewhere).
+// mapped, taken or out of room.
 std::optional<std::uint64_t> MisuraIndirizzoMassimo(std::uint64_t Basso, std::uint64_t Alto,
                                                     std::uint64_t Pagina);
 
