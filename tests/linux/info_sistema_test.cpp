@@ -73,15 +73,14 @@ TEST(GetSystemInfo, MaximumAddressWhereTheKernelWillNotSayOrTakesAHint) {
     SistemaFinto::Attuali().ErroreMappa = EINVAL;
     EXPECT_EQ(MisuraIndirizzoMassimo(0x10000, 0x20000, 0x1000), std::nullopt);
     EXPECT_EQ(IndirizzoMassimo(Pagina()), ArchitetturaCorrente().IndirizzoMassimo);
-    if constexpr (sizeof(void*) > 4) {
-        GTEST_SKIP() << "a 64-bit build measures nothing";
+    if constexpr (sizeof(void*) == 4) {  // a 64-bit build measures nothing
+        SistemaFinto::Attuali().ErroreMappa = 0;
+        SistemaFinto::Attuali().Suggerito = true;
+        EXPECT_EQ(IndirizzoMassimo(Pagina()), Esatto);
+        void* Altrove = SistemaFinto::Attuali().UltimaAltrove;
+        ASSERT_NE(Altrove, nullptr) << "no probe went elsewhere";
+        EXPECT_EQ(ErroreMappando(reinterpret_cast<std::uintptr_t>(Altrove)), 0) << "it was kept";
     }
-    SistemaFinto::Attuali().ErroreMappa = 0;
-    SistemaFinto::Attuali().Suggerito = true;
-    EXPECT_EQ(IndirizzoMassimo(Pagina()), Esatto);
-    void* Altrove = SistemaFinto::Attuali().UltimaAltrove;
-    ASSERT_NE(Altrove, nullptr) << "no probe went elsewhere";
-    EXPECT_EQ(ErroreMappando(reinterpret_cast<std::uintptr_t>(Altrove)), 0) << "it was kept";
 }
 
 // This thread's affinity while it lives, put back afterwards.
