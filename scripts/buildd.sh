@@ -38,22 +38,24 @@ out=build/buildd
 base=$out/$suite-$arch.tar
 root=$PWD/$out/$suite-$arch
 mkdir -p "$out"
-if [ ! -f "$base" ]; then
-  echo "${0##*/}: making the $suite $arch chroot (once, a few minutes)"
-  rm -rf "$base.part" "$root"
-  debootstrap --arch="$arch" --variant=buildd "$suite" "$root" "$mirror" >"$out/debootstrap.log" 2>&1 ||
-    { tail -5 "$out/debootstrap.log" >&2; echo "${0##*/}: debootstrap failed; log: $out/debootstrap.log" >&2; exit 1; }
-  tar -C "$root" -cf "$base.part" . && mv "$base.part" "$base"
-fi
-
 # The chroot is a mount of its own, as a builder's is, so that its mount table
-# has a "/"; the kernel's files are the tests' to read.
+# has a "/"; the kernel's files are the tests' to read. Unmounted and removed
+# on every exit; removed only once nothing is mounted in it.
 smonta() {
   if findmnt -R "$root" >/dev/null; then
     umount -R "$root"
   fi
 }
-trap smonta EXIT
+smonta
+if [ ! -f "$base" ]; then
+  echo "${0##*/}: making the $suite $arch chroot (once, a few minutes)"
+  rm -rf "$base.part" "$root"
+  debootstrap --arch="$arch" --variant=buildd "$suite" "$root" "$mirror" >"$out/debootstrap.log" 2>&1 ||
+    { tail -5 "$out/debootstrap.log" >&2; echo "${0##*/}: debootstrap failed; log: $out/debootstrap.log" >&2; exit 1; }
+  tar -C "$root" --exclude='./var/cache/apt/archives/*.deb' -cf "$base.part" . && mv "$base.part" "$base"
+fi
+
+trap 'smonta && rm -rf "$root"' EXIT
 smonta
 rm -rf "$root"
 mkdir -p "$root"
@@ -67,13 +69,13 @@ git archive --prefix=varnelo/ HEAD | tar -C "$root/build" -xf -
 start=$SECONDS
 in_chroot() { "${personality[@]}" chroot "$root" "$@"; }
 {
-  in_chroot apt-get update
-  in_chroot sh -c 'cd /build/varnelo && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y ./'
-  in_chroot useradd --create-home costruttore
-  in_chroot chown -R costruttore: /build
-  in_chroot env HOME=/home/costruttore DEB_BUILD_OPTIONS="parallel=$(nproc)" \
-    setpriv --reuid=costruttore --regid=costruttore --init-groups \
-    sh -c 'cd /build/varnelo && uname -m && dpkg-buildpackage -b -us -uc'
+  in_chroot apt-get update &&
+    in_chroot sh -c 'cd /build/varnelo && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y ./' &&
+    in_chroot useradd --create-home costruttore &&
+    in_chroot chown -R costruttore: /build &&
+    in_chroot env HOME=/home/costruttore DEB_BUILD_OPTIONS="parallel=$(nproc)" \
+      setpriv --reuid=costruttore --regid=costruttore --init-groups \
+      sh -c 'cd /build/varnelo && uname -m && dpkg-buildpackage -b -us -uc'
 } >"$out/build.log" 2>&1 ||
   { tail -30 "$out/build.log" >&2; echo "${0##*/}: the $arch build failed; log: $out/build.log" >&2; exit 1; }
 cp "$root"/build/*.deb "$out/"
