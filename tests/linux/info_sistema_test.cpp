@@ -13,6 +13,7 @@
 #include "indirizzo_massimo.h"
 #include "radice_finta.h"
 #include "shared/routine_native.h"
+#include "sistema.h"
 
 using Modulo1::InfoSistema;
 
@@ -43,7 +44,7 @@ TEST(GetSystemInfo, MaximumAddressIsAboveWhatTheProcessMaps) {
 // it was mapped there (and is released), -1 when the kernel or qemu took the
 // address as a hint and mapped elsewhere.
 int ErroreMappando(std::uint64_t Indirizzo) {
-    void* Chiesta = reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo));
+    void* Chiesta = Modulo1::Linux::PuntatoreA(Indirizzo);
     void* Mappa = ::mmap(Chiesta, Pagina(), PROT_NONE,
                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
     if (Mappa == MAP_FAILED) {
@@ -69,12 +70,12 @@ TEST(GetSystemInfo, MaximumAddressEndsTheLastPageTheKernelGives) {
 TEST(GetSystemInfo, MaximumAddressWhereTheKernelWillNotSayOrTakesAHint) {
     using namespace Modulo1::Linux;
     const RadiceFinta Radice;
-    const std::uint64_t Esatto = IndirizzoMassimo(Pagina());
     SistemaFinto::Attuali().ErroreMappa = EINVAL;
     EXPECT_EQ(MisuraIndirizzoMassimo(0x10000, 0x20000, 0x1000), std::nullopt);
     EXPECT_EQ(IndirizzoMassimo(Pagina()), ArchitetturaCorrente().IndirizzoMassimo);
     if constexpr (sizeof(void*) == 4) {  // a 64-bit build measures nothing
         SistemaFinto::Attuali().ErroreMappa = 0;
+        const std::uint64_t Esatto = IndirizzoMassimo(Pagina());
         SistemaFinto::Attuali().Suggerito = true;
         EXPECT_EQ(IndirizzoMassimo(Pagina()), Esatto);
         void* Altrove = SistemaFinto::Attuali().UltimaAltrove;

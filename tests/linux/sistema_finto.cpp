@@ -54,7 +54,7 @@ void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina) {
         errno = Risposte.ErroreMappa;
         return MAP_FAILED;
     }
-    void* Chiesta = reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo));
+    void* Chiesta = PuntatoreA(Indirizzo);
     if (!Risposte.Suggerito) {
         return ::mmap(Chiesta, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE,
                       -1, 0);

@@ -32,8 +32,7 @@ Posizione PosizionePagina(std::uint64_t Indirizzo, std::size_t Pagina) {
     // A kernel before 4.17, or qemu's user mode, takes the address as a mere
     // hint and goes elsewhere only from a page that is taken or above the
     // limit; msync tells the two apart, as nothing above is mapped.
-    void* Chiesta = reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo));
-    if (::msync(Chiesta, Pagina, MS_ASYNC) == 0) {
+    if (::msync(PuntatoreA(Indirizzo), Pagina, MS_ASYNC) == 0) {
         return Posizione::Sotto;
     }
     return errno == ENOMEM ? Posizione::Sopra : Posizione::Ignota;

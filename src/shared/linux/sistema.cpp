@@ -15,8 +15,8 @@ int StatoFileSystem(const char* Percorso, struct statvfs& Stato) {
 int ChiediEtichetta(int fd, char* Etichetta) { return ::ioctl(fd, FS_IOC_GETFSLABEL, Etichetta); }
 
 void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina) {
-    return ::mmap(reinterpret_cast<void*>(static_cast<std::uintptr_t>(Indirizzo)), Pagina,
-                  PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
+    return ::mmap(PuntatoreA(Indirizzo), Pagina, PROT_NONE,
+                  MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE, -1, 0);
 }
 
 }  // namespace Modulo1::Linux

@@ -23,6 +23,13 @@ int StatoFileSystem(const char* Percorso, struct statvfs& Stato);
 // FSLABEL_MAX bytes: 0, or -1 with errno set.
 int ChiediEtichetta(int fd, char* Etichetta);
 
+// The address as mmap and msync take it: a page that no object of the program
+// holds, so no pointer can be derived from one.
+inline void* PuntatoreA(std::uint64_t Indirizzo) {
+    return reinterpret_cast<void*>(  // NOLINT(performance-no-int-to-ptr): see above
+        static_cast<std::uintptr_t>(Indirizzo));
+}
+
 // mmap(2) of one inaccessible page at Indirizzo that replaces no mapping
 // (MAP_FIXED_NOREPLACE): the address mapped, or MAP_FAILED with errno set.
 void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina);
