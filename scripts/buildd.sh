@@ -64,6 +64,7 @@ mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
 
+rm -f "$out"/varnelo_*_"$arch".deb "$out"/varnelo-dbgsym_*_"$arch".deb
 mkdir -p "$root/build"
 git archive --prefix=varnelo/ HEAD | tar -C "$root/build" -xf -
 start=$SECONDS
