@@ -4,7 +4,9 @@
 # beside the native ones (/usr/lib/<multiarch>). Qt's host tools (moc, rcc) are
 # the native ones. Test executables run under qemu's user-mode emulation,
 # called by name, never through binfmt: it runs i386 code even where the
-# processor and kernel run no 32-bit x86 code.
+# processor and kernel run no 32-bit x86 code. Where they do
+# (scripts/runs-x86-32.sh), i386 tests run natively, as on Debian's builders:
+# only a real kernel gives a 32-bit process its true address space.
 
 if(NOT VARNELO_ARCHITETTURA)
   message(FATAL_ERROR "VARNELO_ARCHITETTURA names the Debian architecture to build for")
@@ -38,6 +40,18 @@ set(CMAKE_PREFIX_PATH /usr/lib/${varnelo_multiarch}/cmake)
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${varnelo_multiarch}/pkgconfig:/usr/share/pkgconfig)
 set(QT_HOST_PATH /usr CACHE PATH "Where Qt's host tools are")
 
+set(varnelo_sotto_qemu ON)
+if(VARNELO_ARCHITETTURA STREQUAL "i386")
+  execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/runs-x86-32.sh
+                  RESULT_VARIABLE x86_32 OUTPUT_QUIET)
+  if(x86_32 EQUAL 0)
+    set(varnelo_sotto_qemu OFF)
+  elseif(NOT x86_32 EQUAL 1)
+    message(FATAL_ERROR "scripts/runs-x86-32.sh could not find out whether this machine runs "
+                        "32-bit x86 code (status ${x86_32}; its reason is above)")
+  endif()
+endif()
+
 # qemu's name for each processor; package qemu-user has qemu-NAME, Debian 12's
 # qemu-user-static qemu-NAME-static.
 set(varnelo_qemu_arm64 aarch64)
@@ -50,9 +64,11 @@ set(varnelo_qemu ${varnelo_qemu_${VARNELO_ARCHITETTURA}})
 if(NOT varnelo_qemu)
   message(FATAL_ERROR "no qemu known for the architecture ${VARNELO_ARCHITETTURA}")
 endif()
-find_program(VARNELO_QEMU NAMES qemu-${varnelo_qemu} qemu-${varnelo_qemu}-static)
-if(NOT VARNELO_QEMU)
-  message(FATAL_ERROR "qemu-${varnelo_qemu} is not installed; it comes with the Debian package "
-                      "qemu-user (scripts/deps.sh ${VARNELO_ARCHITETTURA})")
+if(varnelo_sotto_qemu)
+  find_program(VARNELO_QEMU NAMES qemu-${varnelo_qemu} qemu-${varnelo_qemu}-static)
+  if(NOT VARNELO_QEMU)
+    message(FATAL_ERROR "qemu-${varnelo_qemu} is not installed; it comes with the Debian package "
+                        "qemu-user (scripts/deps.sh ${VARNELO_ARCHITETTURA})")
+  endif()
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNELO_QEMU})
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNELO_QEMU})

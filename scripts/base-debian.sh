@@ -2,13 +2,11 @@
 # system of this machine's Debian release, from the mirror its apt uses, made
 # once (debootstrap) and kept as build/piuparts/SUITE.tar.gz. Needs root.
 # Usage: base_debian  (sets suite, mirror and base, making the base if missing)
+source "$(dirname "${BASH_SOURCE[0]}")/debian-mirror.sh"
+
 base_debian() {
   suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-  # The first Debian archive apt names, in either format of its sources.
-  mirror=$( (cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null || true) |
-    sed -n 's|^URIs: *\(https\?://[^ ]*/debian/\?\)$|\1|p; s|^deb \(https\?://[^ ]*/debian/\?\) .*|\1|p' |
-    head -n1)
-  [ -n "$mirror" ] || { echo "${0##*/}: no Debian mirror in this machine's apt sources" >&2; exit 1; }
+  mirror=$(debian_mirror)
   base=build/piuparts/$suite.tar.gz
   [ ! -f "$base" ] || return 0
   require debootstrap debootstrap tests

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds the Linux program and its tests for each named architecture and
-# runs the tests under qemu's user-mode emulation, Qt offscreen; then builds and
-# checks that architecture's .deb. An architecture this Debian release lacks
-# stops it with the reason, before anything is built.
+# runs the tests under qemu's user-mode emulation (i386 natively where the
+# machine runs 32-bit x86 code), Qt offscreen; then builds and checks that
+# architecture's .deb. An architecture this Debian release lacks stops it with
+# the reason, before anything is built.
 # Usage: scripts/test-arches.sh ARCH...   (those of scripts/cross-arches.sh)
 # Needs the packages of `scripts/deps.sh program tests ARCH...`.
 set -euo pipefail
@@ -24,7 +25,7 @@ for arch in "$@"; do
   gnu=$(dpkg-architecture -a"$arch" -qDEB_HOST_GNU_TYPE 2>/dev/null)
   require "$gnu-g++" "g++-$gnu" "$arch"
   start=$SECONDS
-  printf '\n==== Linux %s under qemu\n' "$arch"
+  printf '\n==== Linux %s\n' "$arch"
   cmake --preset "linux-$arch" >/dev/null
   cmake --build --preset "linux-$arch"
   ctest --preset "linux-$arch"

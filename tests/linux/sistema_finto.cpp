@@ -2,6 +2,7 @@
 
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mman.h>
 
 #include <cerrno>
 
@@ -45,6 +46,24 @@ int ChiediEtichetta(int fd, char* Etichetta) {
         return 0;
     }
     return ::ioctl(fd, FS_IOC_GETFSLABEL, Etichetta);
+}
+
+void* MappaPaginaLibera(std::uint64_t Indirizzo, std::size_t Pagina) {
+    auto& Risposte = SistemaFinto::Attuali();
+    if (Risposte.ErroreMappa != 0) {
+        errno = Risposte.ErroreMappa;
+        return MAP_FAILED;
+    }
+    void* Chiesta = PuntatoreA(Indirizzo);
+    if (!Risposte.Suggerito) {
+        return ::mmap(Chiesta, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED_NOREPLACE,
+                      -1, 0);
+    }
+    void* Mappa = ::mmap(Chiesta, Pagina, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (Mappa != Chiesta && Mappa != MAP_FAILED) {
+        Risposte.UltimaAltrove = Mappa;
+    }
+    return Mappa;
 }
 
 }  // namespace Modulo1::Linux

@@ -11,7 +11,9 @@ namespace Modulo1::Linux {
 // the 3G/1G split on 32-bit x86 and ARM, 48-bit addresses on ARM64, the
 // 128 TiB that mmap hands out unasked on POWER and on RISC-V with Sv48 (Sv39's
 // 256 GiB has the same low 32 bits), and s390x's 4 TiB before a process asks
-// for more. Windows has no number for POWER64, RISC-V or s390x.
+// for more. Windows has no number for POWER64, RISC-V or s390x. A 32-bit build
+// measures its limit (indirizzo_massimo.h): its split is only where it stops
+// when the kernel will not say.
 Architettura ArchitetturaCorrente() {
 #if defined(__x86_64__)
     return {ArchitetturaX86_64, 0x7FFF'FFFF'EFFFu};

@@ -19,7 +19,7 @@ inline constexpr std::uint16_t ArchitetturaIgnota = 0xFFFF;
 
 struct Architettura {
     std::uint16_t Numero;            // PROCESSOR_ARCHITECTURE_*
-    std::uint64_t IndirizzoMassimo;  // highest user-space address; 0 when not known
+    std::uint64_t IndirizzoMassimo;  // highest user-space address by default; 0 when not known
 };
 
 // The architecture this program was compiled for.

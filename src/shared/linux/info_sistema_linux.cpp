@@ -1,8 +1,10 @@
 // GetSystemInfo on Linux: the processor and memory facts from sysconf, the
-// kernel's files and the architecture the program was built for.
+// kernel's files, the architecture the program was built for and the
+// kernel's limit on this process's addresses.
 #include <unistd.h>
 
 #include "architettura.h"
+#include "indirizzo_massimo.h"
 #include "indirizzo_minimo.h"
 #include "lista_cpu.h"
 #include "shared/basso32.h"
@@ -21,7 +23,7 @@ void GetSystemInfo(InfoSistema& Dati) {
     Dati.dwOemId = Arch.Numero;
     Dati.dwPageSize = Basso32(Pagina);
     Dati.lpMinimumApplicationAddress = Basso32(LeggiIndirizzoMinimo(Pagina));
-    Dati.lpMaximumApplicationAddress = Basso32(Arch.IndirizzoMassimo);
+    Dati.lpMaximumApplicationAddress = Basso32(IndirizzoMassimo(Pagina));
     Dati.dwActiveProcessorMask = Basso32(Cpu.Maschera);
     Dati.dwNumberOfProcessors = Basso32(Cpu.Numero);
     Dati.dwProcessorType = TipoProcessore();
