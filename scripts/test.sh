@@ -4,7 +4,7 @@
 # the sanitizer build, Windows under Wine, and the Linux suite last.
 # VARNELO_SKIP_WINDOWS=1 leaves out the Windows build and Wine;
 # VARNELO_ARCHES="armhf i386 ..." adds the Linux build of each architecture
-# named, its tests under qemu and its .deb (scripts/test-arches.sh), and
+# named, its tests (under qemu, or natively where the machine runs them) and its .deb (scripts/test-arches.sh), and
 # VARNELO_ARM64=1 adds arm64 to them; one that cannot be tested here stops it
 # at once, with the reason. VARNELO_X86_32=0 tests as on a machine
 # that runs no 32-bit x86 code.
@@ -58,7 +58,7 @@ if [ "${VARNELO_SKIP_WINDOWS:-0}" != 1 ]; then
 fi
 
 if [ ${#arches[@]} -gt 0 ]; then
-  step "Linux ${arches[*]} under qemu"
+  step "Linux ${arches[*]}, under qemu where this machine cannot run them"
   scripts/test-arches.sh "${arches[@]}"
 fi
 
