@@ -7,8 +7,7 @@
 # named, its tests (under qemu, or natively where the machine runs them) and
 # its .deb (scripts/test-arches.sh), and VARNELO_ARM64=1 adds arm64 to them;
 # one that cannot be tested here stops it at once, with the reason.
-# VARNELO_X86_32=0 tests as on a machine
-# that runs no 32-bit x86 code.
+# VARNELO_X86_32=0 tests as on a machine that runs no 32-bit x86 code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
