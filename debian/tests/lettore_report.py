@@ -54,7 +54,9 @@ def scegli(app, voce):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    ambiente = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # On the X server this test started, whatever platform the caller's
+    # environment names (an offscreen one has no accessibility bridge).
+    ambiente = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     programma = subprocess.Popen([sys.argv[1]], env=ambiente)
     try:
         app = attendi(applicazione, "application Varnelo on the accessibility bus")
