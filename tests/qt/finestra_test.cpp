@@ -250,6 +250,7 @@ TEST_F(Finestra, TheCaretIsAnnouncedForEveryChoiceAndEveryMoveOnly) {
         CursoriAnnunciati.clear();
         p.Fai();
         std::vector<int> Attesi;
+        Attesi.reserve(p.Righe.size());
         for (const int Riga : p.Righe) {
             Attesi.push_back(Vista->InizioRighe()[static_cast<std::size_t>(Riga)]);
         }
