@@ -1,7 +1,7 @@
 // Start-up probe shared by the program and its baseline: prints, on the first
 // paint of Finestra, the wall-clock time in nanoseconds (the driver subtracts
-// its own launch time), then after Esempi has run the peak resident memory in
-// KiB, and quits.
+// its own launch time) and the resident memory in KiB, then after Esempi has
+// run the peak resident memory, and quits.
 #pragma once
 
 #include <QApplication>
@@ -10,9 +10,9 @@
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <string>
+
+#include "stato_processo.h"
 
 class SondaAvvio : public QObject {
 public:
@@ -27,11 +27,13 @@ protected:
             static_cast<QWidget*>(Oggetto)->window() == &finestra_) {
             dipinta_ = true;
             const auto Ora = std::chrono::system_clock::now().time_since_epoch();
-            std::printf("first_paint_ns %lld\n", static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::nanoseconds>(Ora).count()));
+            std::printf("first_paint_ns %lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(Ora).count()));
+            std::printf("rss_kib %ld\n", MemoriaDiProcesso("self", "VmRSS:"));
             QTimer::singleShot(0, this, [this] {
                 esempi_();
-                std::printf("peak_rss_kib %ld\n", PiccoMemoria());
+                std::printf("peak_rss_kib %ld\n", MemoriaDiProcesso("self", "VmHWM:"));
                 (void)std::fflush(stdout);
                 QApplication::quit();
             });
@@ -40,21 +42,6 @@ protected:
     }
 
 private:
-    // VmHWM of /proc/self/status, in KiB.
-    static long PiccoMemoria() {
-        std::ifstream Stato("/proc/self/status");
-        std::string Chiave;
-        long Valore = 0;
-        while (Stato >> Chiave) {
-            if (Chiave == "VmHWM:") {
-                Stato >> Valore;
-                return Valore;
-            }
-            Stato.ignore(1 << 16, '\n');
-        }
-        return 0;
-    }
-
     QWidget& finestra_;
     std::function<void()> esempi_;
     bool dipinta_ = false;

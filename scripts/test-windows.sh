@@ -12,6 +12,7 @@ trap 'echo "${0##*/}: \"$BASH_COMMAND\" failed with status $? (line $LINENO${FUN
 cd "$(dirname "$0")/.."
 source scripts/require.sh
 source scripts/display.sh
+source scripts/wine-env.sh
 require x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix windows
 require i686-w64-mingw32-g++-posix g++-mingw-w64-i686-posix windows
 require wineserver wine windows
@@ -82,12 +83,9 @@ in_ogni_prefisso() {
 # Wine reads when its server starts; then starts the server for the preset.
 prepara_prefisso() {
   prefissi+=("$WINEPREFIX")
-  mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX ($WINEARCH)"
-    staccato "${wine[@]}" wineboot --init
-    # Without a window manager a managed window takes 2 s to hide or destroy.
-    staccato "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    crea_prefisso staccato "${wine[@]}"
   fi
   staccato wineserver -k || true
   staccato wineserver -w || true

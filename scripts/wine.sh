@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with the settings every Windows test and
-# script uses, on the loader of the prefix's processor. Debian's `wine` command
-# starts the 32-bit loader first whenever wine32 is installed, which a kernel
-# without 32-bit code cannot run; the 64-bit loader still hands a 32-bit program
-# on to the 32-bit one where there is one.
+# script uses (scripts/wine-env.sh), on the loader of the prefix's processor.
 # Usage: scripts/wine.sh [--again-if-not-started] win64|win32 PROGRAM [ARG...]
 # WINEPREFIX names the prefix; a WINEDLLOVERRIDES of the caller's is added to
 # the overrides here.
@@ -13,21 +10,14 @@
 set -euo pipefail
 again=0
 [ "${1:-}" != --again-if-not-started ] || { again=1; shift; }
-case "${1:-}" in
-  win64) loader=/usr/lib/wine/wine64 package=wine64 ;;
-  win32) loader=/usr/lib/wine/wine package=wine32:i386 ;;
-  *) echo "usage: ${0##*/} [--again-if-not-started] win64|win32 PROGRAM [ARG...]" >&2; exit 2 ;;
+source "$(dirname "$0")/wine-env.sh"
+status=0
+ambiente_wine "${1:-}" || status=$?
+case $status in
+  0) shift ;;
+  2) echo "usage: ${0##*/} [--again-if-not-started] win64|win32 PROGRAM [ARG...]" >&2; exit 2 ;;
+  *) exit "$status" ;;
 esac
-shift
-[ -x "$loader" ] || {
-  echo "${0##*/}: $loader is missing; it comes with the Debian package $package (scripts/deps.sh windows)" >&2
-  exit 127
-}
-export WINEDEBUG=-all
-# No Mono or Gecko installers, no desktop menu entries.
-export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
-# Wine's ANSI code page follows the locale: C gives 1252, as the tests expect.
-export LC_ALL=C.UTF-8
 [ "$again" = 1 ] || exec "$loader" "$@"
 
 output=$(mktemp -d)
