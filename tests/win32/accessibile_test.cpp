@@ -77,7 +77,7 @@ LONG Esito(HRESULT Risultato, const VARIANT& Variante) {
     return Variante.lVal;
 }
 
-// With COM for the thread, as the program has it.
+// With COM for the thread: the test is an in-process client of the window.
 class AccessibileWin32 : public FinestraDiProva {
 protected:
     void SetUp() override {

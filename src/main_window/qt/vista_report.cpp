@@ -37,7 +37,6 @@ std::optional<Varnelo::Tasto> TastoDiRiga(int Chiave) {
 
 VistaReport::VistaReport(Form1& Form, QWidget* parent) : QWidget(parent), form_(Form) {
     InstallaAccessibilitaReport();
-    setFont(CarattereReport({Varnelo::LarghezzaClient, Varnelo::AltezzaClient}));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
@@ -48,6 +47,12 @@ VistaReport::VistaReport(Form1& Form, QWidget* parent) : QWidget(parent), form_(
 QSize VistaReport::sizeHint() const { return {Varnelo::LarghezzaClient, Varnelo::AltezzaClient}; }
 
 void VistaReport::Aggiorna() {
+    // Fitted when the first report comes: until then there is no text to
+    // measure or draw, and the window shows without waiting for fonts.
+    if (!carattereScelto_) {
+        setFont(CarattereReport({Varnelo::LarghezzaClient, Varnelo::AltezzaClient}));
+        carattereScelto_ = true;
+    }
     const QString Precedente = testoMostrato_;
     testoMostrato_ = Testo();
     update();

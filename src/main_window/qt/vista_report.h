@@ -58,4 +58,6 @@ private:
     // the window looks as it always has. Shown while the view has focus (QWidget
     // repaints on every change of focus).
     bool rigaMostrata_ = false;
+    // The report's font is set: from the first report on.
+    bool carattereScelto_ = false;
 };

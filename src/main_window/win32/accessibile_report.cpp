@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "com_di_sistema.h"
 #include "disegno.h"
 #include "iid_accessible.h"
 #include "main_window/menu.h"
-#include "oleacc_di_sistema.h"
 #include "testo_largo.h"
 
 namespace Varnelo {
@@ -16,7 +16,7 @@ namespace {
 
 HRESULT NuovaBstr(std::u16string_view Testo, BSTR* Bstr) {
     const std::wstring Largo = TestoLargo(Testo);
-    *Bstr = SysAllocStringLen(Largo.data(), static_cast<UINT>(Largo.size()));
+    *Bstr = FunzioniCom().SysAllocStringLen(Largo.data(), static_cast<UINT>(Largo.size()));
     return *Bstr != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -54,24 +54,31 @@ LONG FiglioAttivo(const Form1& Form) { return static_cast<LONG>(Form.RigaAttiva(
 
 LRESULT AccessibileReport::RispostaAlLettore(const ReportDellaFinestra& Report,
                                              AccessibileReport*& Oggetto, WPARAM w) {
-    const Oleacc& Funzioni = FunzioniOleacc();
-    if (Funzioni.LresultFromObject == nullptr || Funzioni.CreateStdAccessibleObject == nullptr) {
+    const ComDiSistema& Com = FunzioniCom();
+    if (!Com.Completo()) {
         return 0;
     }
     if (Oggetto == nullptr) {
+        // COM for the window's thread, which the reader's calls come in on,
+        // from its first request until the window goes (Scollega).
+        const bool ComAvviato = SUCCEEDED(Com.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         Microsoft::WRL::ComPtr<IAccessible> Standard;
-        const HRESULT Creato =
-            Funzioni.CreateStdAccessibleObject(Report.Finestra, OBJID_CLIENT, IID_IAccessible,
-                                               reinterpret_cast<void**>(Standard.GetAddressOf()));
+        HRESULT Creato =
+            Com.CreateStdAccessibleObject(Report.Finestra, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(Standard.GetAddressOf()));
+        if (SUCCEEDED(Creato)) {
+            Oggetto = new (std::nothrow) AccessibileReport(Report, Standard, ComAvviato);
+            Creato = Oggetto != nullptr ? S_OK : E_OUTOFMEMORY;
+        }
         if (FAILED(Creato)) {
+            Standard.Reset();
+            if (ComAvviato) {
+                Com.CoUninitialize();
+            }
             return Creato;
         }
-        Oggetto = new (std::nothrow) AccessibileReport(Report, std::move(Standard));
-        if (Oggetto == nullptr) {
-            return E_OUTOFMEMORY;
-        }
     }
-    return Funzioni.LresultFromObject(IID_IAccessible, w, Oggetto);
+    return Com.LresultFromObject(IID_IAccessible, w, Oggetto);
 }
 
 void AccessibileReport::Scollega() {
@@ -79,7 +86,12 @@ void AccessibileReport::Scollega() {
     standard_.Reset();
     // Releases what COM holds for other processes; they get
     // RPC_E_DISCONNECTED from then on. Nothing to undo if nothing was marshalled.
-    CoDisconnectObject(this, 0);
+    const ComDiSistema& Com = FunzioniCom();
+    Com.CoDisconnectObject(this, 0);
+    if (comAvviato_) {
+        comAvviato_ = false;
+        Com.CoUninitialize();
+    }
 }
 
 template <typename Uscita, typename Risposta>

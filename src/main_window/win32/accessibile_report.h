@@ -38,8 +38,9 @@ public:
     AccessibileReport(const AccessibileReport&) = delete;
     AccessibileReport& operator=(const AccessibileReport&) = delete;
 
-    // The window is going: every later call fails with RPC_E_DISCONNECTED, and
-    // the proxies of other processes are cut off. Clients may still hold it.
+    // The window is going: every later call fails with RPC_E_DISCONNECTED, the
+    // proxies of other processes are cut off, and the COM started for the
+    // object ends. Clients may still hold it.
     void Scollega();
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
@@ -80,9 +81,10 @@ public:
 
 private:
     // Starts with one reference, the creator's; Standard is the system's.
+    // ComAvviato: COM was started for it, and ends when the window goes.
     AccessibileReport(const ReportDellaFinestra& Report,
-                      Microsoft::WRL::ComPtr<IAccessible> Standard)
-        : report_(Report), standard_(std::move(Standard)) {}
+                      Microsoft::WRL::ComPtr<IAccessible> Standard, bool ComAvviato)
+        : report_(Report), standard_(std::move(Standard)), comAvviato_(ComAvviato) {}
     ~AccessibileReport() = default;
 
     // Every call goes through here: refused once the window has gone, for a
@@ -106,6 +108,7 @@ private:
     // Its Form is null once the window has gone.
     ReportDellaFinestra report_;
     Microsoft::WRL::ComPtr<IAccessible> standard_;
+    bool comAvviato_;
 };
 
 // Tells readers that the report has been replaced: its lines, its value and

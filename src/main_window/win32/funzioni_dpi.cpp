@@ -31,7 +31,10 @@ FunzioniDpi::FunzioniDpi(CercaFunzione Cerca)
     : getDpiForWindow_(Come<FirmaGetDpiForWindow>(Cerca("user32", "GetDpiForWindow"))),
       adjustWindowRectExForDpi_(
           Come<FirmaAdjustWindowRectExForDpi>(Cerca("user32", "AdjustWindowRectExForDpi"))),
-      getDpiForMonitor_(Come<FirmaGetDpiForMonitor>(Cerca("shcore", "GetDpiForMonitor"))) {}
+      // shcore, which no other part of the program needs, only where user32 cannot answer.
+      getDpiForMonitor_(getDpiForWindow_ != nullptr
+                            ? nullptr
+                            : Come<FirmaGetDpiForMonitor>(Cerca("shcore", "GetDpiForMonitor"))) {}
 
 UINT FunzioniDpi::DellaFinestra(HWND Finestra) const {
     // GetDpiForWindow answers 0 for a window that is not one.

@@ -18,11 +18,13 @@ FARPROC CercaNelSistema(const char* Libreria, const char* Nome);
 
 class FunzioniDpi {
 public:
-    // Looks up GetDpiForWindow, AdjustWindowRectExForDpi and GetDpiForMonitor, once.
+    // Looks up GetDpiForWindow and AdjustWindowRectExForDpi, once, and
+    // GetDpiForMonitor where there is no GetDpiForWindow.
     explicit FunzioniDpi(CercaFunzione Cerca);
 
-    // The DPI of the window's monitor, asked of the window or else of its
-    // monitor; the screen's (LOGPIXELSX) where neither can say, 96 if nothing answers.
+    // The DPI of the window's monitor, asked of the window or, before
+    // Windows 10, of its monitor; the screen's (LOGPIXELSX) where neither can
+    // say, 96 if nothing answers.
     UINT DellaFinestra(HWND Finestra) const;
 
     // Grows Rettangolo, a client area, to the window around it at Dpi; without

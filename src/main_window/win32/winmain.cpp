@@ -1,8 +1,6 @@
 // Varnelo.exe: shows Form1 and runs the message loop until it is unloaded.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <string>
 
 #include "finestra_principale.h"
@@ -16,29 +14,11 @@ void SegnalaFinestraMancante(const std::wstring& Fallimento) {
     MessageBoxW(nullptr, Messaggio.c_str(), L"Varnelo", MB_OK | MB_ICONERROR);
 }
 
-// COM for the window's thread, which screen readers' calls come in on;
-// without it the window still works, unread.
-class AvvioCom {
-public:
-    AvvioCom() : pronto_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    AvvioCom(const AvvioCom&) = delete;
-    AvvioCom& operator=(const AvvioCom&) = delete;
-    ~AvvioCom() {
-        if (pronto_) {
-            CoUninitialize();
-        }
-    }
-
-private:
-    bool pronto_;
-};
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE Istanza, HINSTANCE, PWSTR, int Mostra) {
     // Before anything loads a DLL by name.
     Modulo1::Legame::LimitaDllAlSistema();
-    const AvvioCom Com;
     Varnelo::FinestraPrincipale Finestra(Istanza);
     if (!Finestra.Crea()) {
         SegnalaFinestraMancante(Finestra.Fallimento());
