@@ -7,7 +7,6 @@
 // Prints "MS KIB"; exit 1 when no such window appears within 60 s.
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -25,8 +25,6 @@
 #include "main_window/menu.h"
 #include "shared/codepage.h"
 #include "stato_processo.h"
-
-extern char** environ;
 
 namespace {
 
@@ -118,12 +116,12 @@ void Chiudi(xcb_connection_t* X, xcb_window_t Finestra, pid_t Processo) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: prima_finestra PROGRAM [ARG...]\n");
+        (void)std::fprintf(stderr, "usage: prima_finestra PROGRAM [ARG...]\n");
         return 2;
     }
     xcb_connection_t* X = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(X) != 0) {
-        std::fprintf(stderr, "prima_finestra: no X display\n");
+        (void)std::fprintf(stderr, "prima_finestra: no X display\n");
         xcb_disconnect(X);
         return 2;
     }
@@ -140,7 +138,7 @@ int main(int argc, char* argv[]) {
     const auto Inizio = Orologio::now();
     if (const int Errore = posix_spawnp(&Processo, argv[1], nullptr, nullptr, argv + 1, environ);
         Errore != 0) {
-        std::fprintf(stderr, "prima_finestra: cannot run %s (error %d)\n", argv[1], Errore);
+        (void)std::fprintf(stderr, "prima_finestra: cannot run %s (error %d)\n", argv[1], Errore);
         xcb_disconnect(X);
         return 2;
     }
@@ -148,8 +146,8 @@ int main(int argc, char* argv[]) {
         AttendiFinestra(X, Cercata, std::chrono::seconds(60));
     const auto Fine = Orologio::now();
     if (!Finestra) {
-        std::fprintf(stderr, "prima_finestra: no window \"%s\" from %s\n", Cercata.Titolo.c_str(),
-                     argv[1]);
+        (void)std::fprintf(stderr, "prima_finestra: no window \"%s\" from %s\n",
+                           Cercata.Titolo.c_str(), argv[1]);
         kill(Processo, SIGKILL);
         waitpid(Processo, nullptr, 0);
         xcb_disconnect(X);
