@@ -53,15 +53,24 @@ std::string Proprieta(xcb_connection_t* X, xcb_window_t Finestra, xcb_atom_t Nom
 }
 
 // What a window is waited for by: the root it is mapped on, the caption
-// (in _NET_WM_NAME or WM_NAME) and the atom of _NET_WM_NAME.
+// (in _NET_WM_NAME or WM_NAME), the atom of _NET_WM_NAME, and the program,
+// which must still be running.
 struct FinestraAttesa {
     xcb_window_t Radice;
     std::string Titolo;
     xcb_atom_t NomeNet;
+    pid_t Programma;
 };
 
+// True once the program has ended; it is left for waitpid to collect.
+bool Terminato(pid_t Programma) {
+    siginfo_t Stato{};
+    return waitid(P_PID, static_cast<id_t>(Programma), &Stato, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           Stato.si_pid == Programma;
+}
+
 // The first top-level window mapped with the caption; nothing after Attesa,
-// or if the connection breaks.
+// once the program has ended without one, or if the connection breaks.
 std::optional<xcb_window_t> AttendiFinestra(xcb_connection_t* X, const FinestraAttesa& Cercata,
                                             Orologio::duration Attesa) {
     const auto Scadenza = Orologio::now() + Attesa;
@@ -78,12 +87,13 @@ std::optional<xcb_window_t> AttendiFinestra(xcb_connection_t* X, const FinestraA
                 return Mappa->window;
             }
         }
-        if (xcb_connection_has_error(X) != 0) {
+        if (xcb_connection_has_error(X) != 0 || Terminato(Cercata.Programma)) {
             return std::nullopt;
         }
+        // Events wake the wait at once; the program's end is looked for every 100 ms.
         const auto Resto =
             std::chrono::duration_cast<std::chrono::milliseconds>(Scadenza - Orologio::now());
-        (void)poll(&Lettura, 1, static_cast<int>(std::max<long long>(Resto.count(), 0)));
+        (void)poll(&Lettura, 1, static_cast<int>(std::clamp<long long>(Resto.count(), 0, 100)));
     }
     return std::nullopt;
 }
@@ -132,12 +142,18 @@ int main(int argc, char* argv[]) {
     // The program must not inherit the connection.
     (void)fcntl(xcb_get_file_descriptor(X), F_SETFD, FD_CLOEXEC);
 
-    const FinestraAttesa Cercata{Radice, Modulo1::VersoSingoloByte(Varnelo::Didascalia),
-                                 Atomo(X, "_NET_WM_NAME")};
-    pid_t Processo = 0;
+    FinestraAttesa Cercata{Radice, Modulo1::VersoSingoloByte(Varnelo::Didascalia),
+                           Atomo(X, "_NET_WM_NAME"), 0};
+    // The program's own output goes nowhere: only the measure is printed.
+    posix_spawn_file_actions_t Uscite;
+    posix_spawn_file_actions_init(&Uscite);
+    posix_spawn_file_actions_addopen(&Uscite, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&Uscite, STDOUT_FILENO, STDERR_FILENO);
     const auto Inizio = Orologio::now();
-    if (const int Errore = posix_spawnp(&Processo, argv[1], nullptr, nullptr, argv + 1, environ);
-        Errore != 0) {
+    const int Errore =
+        posix_spawnp(&Cercata.Programma, argv[1], &Uscite, nullptr, argv + 1, environ);
+    posix_spawn_file_actions_destroy(&Uscite);
+    if (Errore != 0) {
         (void)std::fprintf(stderr, "prima_finestra: cannot run %s (error %d)\n", argv[1], Errore);
         xcb_disconnect(X);
         return 2;
@@ -148,15 +164,15 @@ int main(int argc, char* argv[]) {
     if (!Finestra) {
         (void)std::fprintf(stderr, "prima_finestra: no window \"%s\" from %s\n",
                            Cercata.Titolo.c_str(), argv[1]);
-        kill(Processo, SIGKILL);
-        waitpid(Processo, nullptr, 0);
+        kill(Cercata.Programma, SIGKILL);
+        waitpid(Cercata.Programma, nullptr, 0);
         xcb_disconnect(X);
         return 1;
     }
-    const long Memoria = MemoriaDiProcesso(std::to_string(Processo), "VmRSS:");
+    const long Memoria = MemoriaDiProcesso(std::to_string(Cercata.Programma), "VmRSS:");
     std::printf("%.2f %ld\n", std::chrono::duration<double, std::milli>(Fine - Inizio).count(),
                 Memoria);
-    Chiudi(X, *Finestra, Processo);
+    Chiudi(X, *Finestra, Cercata.Programma);
     xcb_disconnect(X);
     return 0;
 }

@@ -64,7 +64,7 @@ misura_linux() {
        /^rss_kib/ {r = $2} /peak_rss_kib/ {printf "%.2f %d %d\n", t, r, $2}' <<<"$output"
 }
 # A Windows run: ms from just before exec to the map of the window, resident KiB then.
-misura_windows() { "$bin/prima_finestra" "$loader" "$1" 2>/dev/null; }
+misura_windows() { "$bin/prima_finestra" "$loader" "$1"; }
 
 # Alternating runs, so that a change of load hits both programs alike; the
 # first pair warms the caches and is not counted.
