@@ -77,6 +77,25 @@ LONG Esito(HRESULT Risultato, const VARIANT& Variante) {
     return Variante.lVal;
 }
 
+// Whether COM runs on this thread; left as it was.
+bool ComInCorso() {
+    const HRESULT Esito = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(Esito)) {
+        CoUninitialize();
+    }
+    return Esito == S_FALSE;
+}
+
+// A start without a screen reader starts no COM: a reader's first request
+// starts it for the window's thread, and the window's end ends it.
+TEST_F(FinestraDiProva, ComRunsFromAReadersFirstRequestUntilTheWindowGoes) {
+    EXPECT_FALSE(ComInCorso());
+    EXPECT_NE(Client(f.Handle()), nullptr);
+    EXPECT_TRUE(ComInCorso());
+    DestroyWindow(f.Handle());
+    EXPECT_FALSE(ComInCorso());
+}
+
 // With COM for the thread: the test is an in-process client of the window.
 class AccessibileWin32 : public FinestraDiProva {
 protected:
