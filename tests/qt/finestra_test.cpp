@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -69,6 +70,25 @@ TEST_F(Finestra, EachItemPrintsItsExampleAndNothingElse) {
         Form1 Riferimento;  // the examples are Index 10, 20, 30 and 40
         Riferimento.mnu_Click(static_cast<std::int16_t>(10 * (i + 1)));
         EXPECT_EQ(f.Form().Righe(), Riferimento.Righe()) << "item " << i + 1;
+    }
+}
+
+// From the first choice on, every line lies inside the view and every value
+// starts at the same x: the report's fixed-width font, fitted to the view.
+TEST_F(Finestra, EveryReportLiesInsideTheViewWithItsValuesInOneColumn) {
+    VistaReport* Vista = f.Vista();
+    for (QAction* Esempio : MenuVarnelo(f)->actions()) {
+        Esempio->trigger();
+        const std::vector<int> Inizi = Vista->InizioRighe();
+        std::set<int> Colonne;
+        for (std::size_t Riga = 0; Riga < f.Form().Righe().size(); ++Riga) {
+            EXPECT_TRUE(Vista->rect().contains(Vista->RettangoloRiga(Riga))) << Riga;
+            if (f.Form().Righe()[Riga].size() >= Form1::ColonnaValori) {
+                const int Valore = Inizi[Riga] + static_cast<int>(Form1::ColonnaValori) - 1;
+                Colonne.insert(Vista->RettangoloCarattere(Valore).left());
+            }
+        }
+        EXPECT_LE(Colonne.size(), 1u) << Esempio->text().toStdString();
     }
 }
 
