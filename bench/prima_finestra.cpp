@@ -144,9 +144,12 @@ int main(int argc, char* argv[]) {
 
     FinestraAttesa Cercata{Radice, Modulo1::VersoSingoloByte(Varnelo::Didascalia),
                            Atomo(X, "_NET_WM_NAME"), 0};
-    // The program's own output goes nowhere: only the measure is printed.
+    // The program reads nothing and its output goes nowhere: only the measure
+    // is printed, and nothing it leaves running (Wine's services) holds the
+    // caller's pipes.
     posix_spawn_file_actions_t Uscite;
     posix_spawn_file_actions_init(&Uscite);
+    posix_spawn_file_actions_addopen(&Uscite, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&Uscite, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&Uscite, STDOUT_FILENO, STDERR_FILENO);
     const auto Inizio = Orologio::now();

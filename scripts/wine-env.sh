@@ -1,5 +1,6 @@
-# Sourced by scripts/wine.sh and scripts/bench.sh: the settings every Windows
-# test and script runs Wine with, and the loader of the prefix's processor.
+# Sourced by the scripts that run Wine (wine.sh, test-windows.sh, bench.sh):
+# the settings every Windows test and script runs Wine with, the loader of the
+# prefix's processor, and how a prefix is made.
 # Debian's `wine` command starts the 32-bit loader first whenever wine32 is
 # installed, which a kernel without 32-bit code cannot run; the 64-bit loader
 # still hands a 32-bit program on to the 32-bit one where there is one.
